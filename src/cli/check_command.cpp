@@ -1,0 +1,52 @@
+// velk check SCRIPT: opens the script as the program's Open does and reports
+// the load.
+#include <cstdio>
+#include <memory>
+
+#include "commands.h"
+#include "model/project.h"
+#include "script/open_project.h"
+
+namespace velk::cli {
+
+const Command kCheckCommand = {
+    "check", "open a script and print the loader's log",
+    "usage: velk check SCRIPT\n"
+    "\n"
+    "Opens SCRIPT as the program's Open does and prints every log line of the\n"
+    "load to stdout, in order. When a line fails, prints SCRIPT:LINE: and the\n"
+    "reason to stderr. The exit status is the loader's result code:\n"
+    "  0  END reached, every statement accepted\n"
+    "  1  the file does not open, or it ends without END\n"
+    "  2  no memory for the file\n"
+    "  4  a statement was rejected\n"
+    "  5  a line does not end with \";\"\n",
+    RunCheck};
+
+namespace {
+
+// Log lines that carry their own line end are printed without another.
+void PrintLogLine(const std::string& line) {
+  std::fputs(line.c_str(), stdout);
+  if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+    return UsageError(kCheckCommand, "expects exactly one SCRIPT");
+  const std::string& script = args[0];
+  auto project = std::make_unique<Project>();
+  const OpenResult result = OpenProject(*project, script);
+  for (const std::string& line : project->log.Lines()) PrintLogLine(line);
+  if (result.code != kLoadOk) {
+    if (result.report.line > 0)
+      std::fprintf(stderr, "%s:%d: %s\n", script.c_str(), result.report.line, result.report.reason.c_str());
+    else
+      std::fprintf(stderr, "%s: %s\n", script.c_str(), result.report.reason.c_str());
+  }
+  return result.code;
+}
+
+}  // namespace velk::cli

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velk {
+
+// A picture as the workstation shows it: 8-bit RGB rows and an 8-bit alpha plane.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> rgb;    // width * height * 3
+  std::vector<uint8_t> alpha;  // width * height
+};
+
+// A device image: one header word (type, width, height) and the colour words.
+using DeviceImage = std::vector<uint32_t>;
+
+struct ImageEntry {
+  std::string file_name;
+  Picture picture;
+  Picture preview;
+  std::shared_ptr<const DeviceImage> device;  // empty when the file was not usable
+};
+
+// The bytes of a device font file.
+struct DeviceFont {
+  std::vector<uint8_t> bytes;
+};
+
+inline constexpr size_t kImageSlots = 100;
+inline constexpr size_t kFontSlots = 20;
+inline constexpr size_t kPaletteSize = 100;
+
+struct ImageLibrary {
+  // Slot n-1 holds the image of IMAGE_LOAD.n; elements find pictures here.
+  std::array<std::shared_ptr<const DeviceImage>, kImageSlots> slots{};
+  std::vector<ImageEntry> entries;  // declaration order, at most kImageSlots
+  uint32_t device_memory = 0;       // device bytes of all loaded images
+};
+
+struct FontLibrary {
+  std::array<std::shared_ptr<const DeviceFont>, kFontSlots> slots{};
+  std::vector<std::string> names;  // declaration order, at most kFontSlots
+};
+
+// Colour words 0xAABBGGRR; `count` is the number of COLOR_PALETTE statements.
+struct Palette {
+  std::array<uint32_t, kPaletteSize> colours{0xFF0000FF, 0xFF00FF00, 0xFFFF0000,
+                                            0xFF5F5F5F, 0,          0xFF000000};
+  uint32_t count = 0;
+};
+
+}  // namespace velk

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "model/link.h"
+
+namespace velk {
+
+struct Project;
+
+// Optional sign and decimal digits, stopping at the first other character
+// ("12x" is 12, "x" is 0). Values beyond 32 bits saturate.
+int32_t ParseInteger(std::string_view text);
+
+// Optional sign, digits, optional fraction and exponent, stopping at the
+// first character that does not fit; read as a double and kept as a 32-bit real.
+float ParseReal(std::string_view text);
+
+// "0x" and hexadecimal digits (stopping at the first other character) as an
+// unsigned 32-bit number, anything else as an integer.
+uint32_t ParseHexOrDecimal(std::string_view text);
+
+// A field that takes a reference or a number: an analogue reference sets
+// `source`; otherwise "0x" and hexadecimal digits, or decimal digits and "."
+// only, set `constant`. An empty text is accepted and changes nothing. False
+// when the text is neither a reference nor such a number.
+bool ParseConstant(const Project& project, std::string_view text, Link& source, double& constant);
+
+}  // namespace velk

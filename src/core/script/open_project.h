@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "script/loader.h"
+
+namespace velk {
+
+struct Project;
+
+struct OpenResult {
+  int code = kLoadNoFile;  // the loader's result code
+  bool has_grend = false;  // a line of the script holds "GREND;": the project may be edited
+  LoadReport report;
+};
+
+// Opens a project script as the program's Open does: clears the model, makes
+// the script's folder the project folder, loads the script, logs the verdict,
+// sets or clears the logic-valid and CAN output flags, and fills the logic
+// text with the lines after the first line that holds "GREND;".
+OpenResult OpenProject(Project& project, const std::string& path);
+
+// The lines of a script file as the editor sees them: split at line feeds,
+// carriage returns before them and a leading byte-order mark removed.
+std::vector<std::string> ReadScriptLines(const std::string& path);
+
+}  // namespace velk

@@ -1,0 +1,191 @@
+#include "script/parse_statement.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "model/project.h"
+#include "script/element_statements.h"
+#include "script/lexical.h"
+#include "script/references.h"
+
+namespace velk {
+namespace {
+
+using ElementParser = bool (*)(Project&, Struct_gr_element&, std::string_view);
+using UnindexedParser = bool (*)(Project&, std::string_view);
+using IndexedParser = bool (*)(Project&, int32_t, std::string_view);
+
+// A keyword whose parser is still null is rejected like an unknown one.
+struct ElementStatement {
+  std::string_view keyword;
+  uint32_t kind;
+  ElementParser parser;
+};
+
+struct UnindexedStatement {
+  std::string_view keyword;
+  UnindexedParser parser;
+};
+
+// What an accepted indexed statement does afterwards: the block it registers
+// for evaluation, and the family whose instance n its @name names.
+struct IndexedStatement {
+  std::string_view keyword;
+  IndexedParser parser;
+  std::optional<BlockKind> registered;
+  std::string_view named;
+};
+
+constexpr std::array<ElementStatement, 10> kElementStatements = {{
+    {"RECTANGLE", kKindRectangle, ParseRectangle},
+    {"TEXT", kKindText, nullptr},
+    {"DIGT", kKindDigt, nullptr},
+    {"IMAGE", kKindImage, nullptr},
+    {"TICKS", kKindTicks, nullptr},
+    {"BAR_T", kKindBarT, nullptr},
+    {"BAR_S", kKindBarS, nullptr},
+    {"BAR_L", kKindBarL, nullptr},
+    {"ARROW", kKindArrow, nullptr},
+    {"PICTOGRAM", kKindPictogram, nullptr},
+}};
+
+constexpr std::array<UnindexedStatement, 17> kUnindexedStatements = {{
+    {"VELK_RPM", nullptr},     {"VELK_OILP", nullptr},   {"VELK_OILT", nullptr},
+    {"VELK_FUELP", nullptr},   {"VELK_FUELL", nullptr},  {"VELK_MAP", nullptr},
+    {"VELK_GEAR", nullptr},    {"VELK_ENGT", nullptr},   {"VELK_AIRT", nullptr},
+    {"VELK_SPEED", nullptr},   {"VELK_AFR", nullptr},    {"PAGE", nullptr},
+    {"BRIGHTNESS", nullptr},   {"LOGGER_ITEM", nullptr}, {"LOGGER_SETUP", nullptr},
+    {"TV_SETUP", nullptr},     {"IGNITION_HOLD", nullptr},
+}};
+
+constexpr std::array<IndexedStatement, 25> kIndexedStatements = {{
+    {"IMAGE_LOAD", nullptr, std::nullopt, {}},
+    {"FONT_LOAD", nullptr, std::nullopt, {}},
+    {"COLOR_PALETTE", nullptr, std::nullopt, {}},
+    {"LED", nullptr, std::nullopt, {}},
+    {"AUX", nullptr, std::nullopt, {}},
+    {"CAN_STREAM", nullptr, BlockKind::CanStream, "CAN_STREAM"},
+    {"TIM", nullptr, BlockKind::Tim, "TIM"},
+    {"COUNTER", nullptr, std::nullopt, "COUNTER"},
+    {"PEAK", nullptr, std::nullopt, "PEAK"},
+    {"FILTER", nullptr, BlockKind::Filter, "FILTER"},
+    {"MATH", nullptr, BlockKind::Math, "MATH"},
+    {"CONVERT", nullptr, BlockKind::Convert, "CONVERT"},
+    {"COMPARE", nullptr, BlockKind::Compare, "COMPARE"},
+    {"AND", nullptr, BlockKind::And, "AND"},
+    {"OR", nullptr, BlockKind::Or, "OR"},
+    {"NOT", nullptr, BlockKind::Not, "NOT"},
+    {"MEMORY", nullptr, BlockKind::Memory, "MEMORY"},
+    {"CHECK_BIT", nullptr, BlockKind::CheckBit, "CHECK_BIT"},
+    {"AXIS", nullptr, std::nullopt, {}},
+    {"CHECK_VARIABLE", nullptr, std::nullopt, "CHECK_VARIABLE"},
+    {"UDS_REQUEST", nullptr, std::nullopt, {}},
+    {"CAN1_CHANNEL", nullptr, std::nullopt, "CAN1_CHANNEL"},
+    {"CAN2_CHANNEL", nullptr, std::nullopt, "CAN2_CHANNEL"},
+    {"CAN1_OUT", nullptr, std::nullopt, {}},
+    {"CAN2_OUT", nullptr, std::nullopt, {}},
+}};
+
+// The sources a bare naming statement may name, digital ones first.
+constexpr std::array<std::string_view, 22> kNamingSources = {
+    "DI",           "KEYPAD_BUTTON", "KEYPAD_TOGGLE", "CAN1_TIMEOUT",   "CAN2_TIMEOUT", "COMPARE",
+    "AND",          "OR",            "NOT",           "CHECK_BIT",      "TIM",          "BUTTON",
+    "CAN1_CHANNEL", "CAN2_CHANNEL",  "LAPTIME",       "CHECK_VARIABLE", "CAN_STREAM",   "MATH",
+    "COUNTER",      "CONVERT",       "PEAK",          "FILTER"};
+
+bool Reject(Project& project, std::string message) {
+  project.parser_message = std::move(message);
+  return false;
+}
+
+// Gives instance n of a family the @name, by the family's kind.
+bool NameSlot(Project& project, std::string_view name, std::string_view family, int32_t n) {
+  const Link link{RowOf(family), static_cast<uint16_t>(n)};
+  if (SlotKind(link) == ValueKind::Digital) return AddDigitalName(project, name, link);
+  return AddAnalogueName(project, name, link);
+}
+
+bool ParseBareNaming(Project& project, std::string_view name, std::string_view rest) {
+  if (name.empty()) return false;
+  const Indexed source = SplitIndexed(rest);
+  if (!source.has_dot || source.instance < 1) return false;
+  for (std::string_view family : kNamingSources) {
+    if (family != source.name) continue;
+    const uint16_t count = ReferenceOfRow(RowOf(family))->count;
+    if (source.instance > count)
+      return Reject(project, std::string(family) + " has " + std::to_string(count) + " instances");
+    return NameSlot(project, name, family, source.instance);
+  }
+  return false;
+}
+
+bool ParseElementStatement(Project& project, const ElementStatement& statement, std::string_view value) {
+  if (!statement.parser) return false;
+  Struct_gr_element element;
+  element.kind = statement.kind;
+  element.params = MakeElementParams(statement.kind);
+  if (!statement.parser(project, element, value)) return false;
+  Page_Def& page = project.Page(element.page);
+  if (!element.group.empty()) {
+    // Room for the element and, for a new group, its GROUP entry before it.
+    if (page.count() + 2 > kMaxElements)
+      return Reject(project, "page " + std::to_string(element.page) + " is full (1000 elements)");
+    const int group = RegisterGroup(project, element.group, element.page);
+    if (group == 0) return Reject(project, "no room for another group (99 groups)");
+    element.group_number = static_cast<uint8_t>(group);
+  }
+  element.comment = project.current_comment;
+  if (!AppendElement(project, element))
+    return Reject(project, "page " + std::to_string(element.page) + " is full (1000 elements)");
+  return true;
+}
+
+bool ParseIndexedStatement(Project& project, std::string_view name, std::string_view head,
+                           std::string_view value) {
+  const Indexed indexed = SplitIndexed(head);
+  for (const IndexedStatement& statement : kIndexedStatements) {
+    if (statement.keyword != indexed.name) continue;
+    if (!statement.parser || indexed.instance < 1) return false;
+    if (!statement.parser(project, indexed.instance, value)) return false;
+    if (statement.registered) {
+      if (project.evaluation.size() >= kMaxEvaluationEntries)
+        return Reject(project, "evaluation list is full (1000 blocks)");
+      project.evaluation.push_back({*statement.registered, static_cast<uint16_t>(indexed.instance - 1)});
+    }
+    if (statement.named.empty()) return true;
+    return NameSlot(project, name, statement.named, indexed.instance);
+  }
+  return false;
+}
+
+bool Accept(Project& project, std::string_view statement) {
+  std::string_view name;
+  std::string_view rest = statement;
+  if (!statement.empty() && statement[0] == '@') {
+    const size_t equals = statement.find('=');
+    name = statement.substr(0, equals);
+    rest = equals == std::string_view::npos ? std::string_view() : statement.substr(equals + 1);
+  }
+  const size_t equals = rest.find('=');
+  if (equals == std::string_view::npos) {
+    if (rest == "GREND") return true;
+    return ParseBareNaming(project, name, rest);
+  }
+  const std::string_view head = rest.substr(0, equals);
+  const std::string_view value = rest.substr(equals + 1);
+  if (head.find('.') != std::string_view::npos) return ParseIndexedStatement(project, name, head, value);
+  for (const ElementStatement& element : kElementStatements)
+    if (element.keyword == head) return ParseElementStatement(project, element, value);
+  for (const UnindexedStatement& unindexed : kUnindexedStatements)
+    if (unindexed.keyword == head) return unindexed.parser && unindexed.parser(project, value);
+  return false;
+}
+
+}  // namespace
+
+int ParseStatement(Project& project, std::string_view statement) {
+  return Accept(project, statement) ? 0 : 1;
+}
+
+}  // namespace velk
