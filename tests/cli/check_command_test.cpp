@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "cli/run_velk.h"
+#include "support/temp_folder.h"
+
+namespace velk {
+namespace {
+
+struct CheckCase {
+  const char* name;
+  std::string script;
+  int status;
+  std::string out;
+  std::string err;  // "SCRIPT" stands for the script's path
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+
+class VelkCheck : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(VelkCheck, PrintsTheLoadAndExitsWithItsCode) {
+  const CheckCase& c = GetParam();
+  test::TempFolder folder;
+  const std::string script = folder.Write("scr.txt", c.script);
+  const test::VelkRun run = test::RunVelk("check '" + script + "'", folder.Path("err"));
+  EXPECT_EQ(run.status, c.status);
+  EXPECT_EQ(run.out, c.out);
+  std::string err = c.err;
+  if (const size_t at = err.find("SCRIPT"); at != std::string::npos) err.replace(at, 6, script);
+  EXPECT_EQ(run.err, err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, VelkCheck,
+    testing::Values(
+        CheckCase{"ok", "RECTANGLE=W:1;\r\nGREND;\r\nEND;\r\n", 0,
+                  "Размер файла:30\nRECTANGLE=W:1\nGREND\nLogic Ok \n", ""},
+        CheckCase{"rejected", "GREND;\n\n@d=DI;\nEND;\n", 4,
+                  "Размер файла:20\nGREND\n@d=DI\nLogic Error synt 4! STR = \n@d=DI\nSystem/Logic Error \n",
+                  "SCRIPT:3: Logic Error synt 4! STR = @d=DI\n"},
+        CheckCase{"no_semicolon", "GREND\n", 5, "Размер файла:6\nLogic_read Error 5! no ;\nSystem/Logic Error \n",
+                  "SCRIPT:1: Logic_read Error 5! no ;\n"},
+        CheckCase{"no_end", "GREND;\n", 1, "Размер файла:7\nGREND\nSystem/Logic Error \n", "SCRIPT: no END line\n"}),
+    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+
+TEST(VelkCheck, MissingScript) {
+  test::TempFolder folder;
+  const std::string script = folder.Path("absent.txt");
+  const test::VelkRun run = test::RunVelk("check '" + script + "'", folder.Path("err"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "нет файла\nSystem/Logic Error \n");
+  EXPECT_EQ(run.err, script + ": нет файла\n");
+}
+
+TEST(VelkCheck, UsageErrorsExitWith64) {
+  test::TempFolder folder;
+  for (const char* arguments : {"check", "check a b", "check --bogus", "nosuchcommand", ""}) {
+    const test::VelkRun run = test::RunVelk(arguments, folder.Path("err"));
+    EXPECT_EQ(run.status, 64) << arguments;
+    EXPECT_FALSE(run.err.empty()) << arguments;
+  }
+}
+
+TEST(VelkCheck, HelpDescribesTheCommand) {
+  test::TempFolder folder;
+  const test::VelkRun run = test::RunVelk("check --help", folder.Path("err"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("usage: velk check SCRIPT"), std::string::npos);
+  const test::VelkRun top = test::RunVelk("--help", folder.Path("err"));
+  EXPECT_EQ(top.status, 0);
+  EXPECT_NE(top.out.find("check"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velk

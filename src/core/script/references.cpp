@@ -23,11 +23,13 @@ Link Resolve(const Project& project, std::string_view text, ValueKind kind) {
 }
 
 bool AddName(Project& project, std::string_view name, Link digital, Link analogue) {
+  // A statement without an @name passes through here too; a full table must
+  // not refuse it, so the empty name is let through before the limit.
+  if (name.empty()) return true;
   if (project.names.size() >= kMaxNames) {
     project.parser_message = "Достигнут предел на кол-во имен";
     return false;
   }
-  if (name.empty()) return true;
   for (const NameEntry& entry : project.names)
     if (entry.name == name) return false;
   if (name.size() > kMaxNameBytes) {
