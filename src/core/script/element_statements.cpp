@@ -14,14 +14,6 @@ enum class Field { Taken, Rejected, Unknown };
 
 Field Taken(bool ok) { return ok ? Field::Taken : Field::Rejected; }
 
-// The position of `word` in `words`, or -1.
-template <size_t N>
-int WordIndex(const std::array<std::string_view, N>& words, std::string_view word) {
-  for (size_t i = 0; i < N; ++i)
-    if (words[i] == word) return static_cast<int>(i);
-  return -1;
-}
-
 bool ParseGroup(Struct_gr_element& element, std::string_view value) {
   if (value.empty() || value[0] == '0') {
     element.group.clear();
@@ -75,15 +67,12 @@ bool ParseElement(Project& project, Struct_gr_element& element, std::string_view
   element.group.clear();
   element.x = 0;
   element.y = 0;
-  for (std::string_view field : SplitFieldList(value)) {
-    const auto split = SplitField(field);
-    if (!split) return false;
-    const auto [name, text] = *split;
+  const bool read = ReadFields(value, [&](std::string_view name, std::string_view text) {
     Field result = ParseCommonField(project, element, name, text);
     if (result == Field::Unknown) result = kind_field(name, text);
-    if (result != Field::Taken) return false;
-  }
-  return element.page != 0;
+    return result == Field::Taken;
+  });
+  return read && element.page != 0;
 }
 
 }  // namespace
@@ -97,11 +86,8 @@ bool ParseRectangle(Project& project, Struct_gr_element& element, std::string_vi
     else if (name == "H") rectangle.h = ParseInteger(text);
     else if (name == "COLOUR1") rectangle.colour1 = LibraryNumber(text);
     else if (name == "COLOUR2") rectangle.colour2 = LibraryNumber(text);
-    else if (name == "STYLE") {
-      const int style = WordIndex(kStyles, text);
-      if (style < 0) return Field::Rejected;
-      rectangle.style = static_cast<uint8_t>(style);
-    } else return Field::Unknown;
+    else if (name == "STYLE") return Taken(ReadWord(kStyles, text, rectangle.style));
+    else return Field::Unknown;
     return Field::Taken;
   });
 }

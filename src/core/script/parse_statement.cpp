@@ -5,9 +5,11 @@
 #include <string>
 
 #include "model/project.h"
+#include "script/can_statements.h"
 #include "script/element_statements.h"
 #include "script/lexical.h"
 #include "script/references.h"
+#include "script/setting_statements.h"
 
 namespace velk {
 namespace {
@@ -51,12 +53,23 @@ constexpr std::array<ElementStatement, 10> kElementStatements = {{
 }};
 
 constexpr std::array<UnindexedStatement, 17> kUnindexedStatements = {{
-    {"VELK_RPM", nullptr},     {"VELK_OILP", nullptr},   {"VELK_OILT", nullptr},
-    {"VELK_FUELP", nullptr},   {"VELK_FUELL", nullptr},  {"VELK_MAP", nullptr},
-    {"VELK_GEAR", nullptr},    {"VELK_ENGT", nullptr},   {"VELK_AIRT", nullptr},
-    {"VELK_SPEED", nullptr},   {"VELK_AFR", nullptr},    {"PAGE", nullptr},
-    {"BRIGHTNESS", nullptr},   {"LOGGER_ITEM", nullptr}, {"LOGGER_SETUP", nullptr},
-    {"TV_SETUP", nullptr},     {"IGNITION_HOLD", nullptr},
+    {"VELK_RPM", nullptr},
+    {"VELK_OILP", nullptr},
+    {"VELK_OILT", nullptr},
+    {"VELK_FUELP", nullptr},
+    {"VELK_FUELL", nullptr},
+    {"VELK_MAP", nullptr},
+    {"VELK_GEAR", nullptr},
+    {"VELK_ENGT", nullptr},
+    {"VELK_AIRT", nullptr},
+    {"VELK_SPEED", nullptr},
+    {"VELK_AFR", nullptr},
+    {"PAGE", nullptr},
+    {"BRIGHTNESS", nullptr},
+    {"LOGGER_ITEM", ParseLoggerItem},
+    {"LOGGER_SETUP", ParseLoggerSetup},
+    {"TV_SETUP", ParseTvSetup},
+    {"IGNITION_HOLD", ParseIgnitionHold},
 }};
 
 constexpr std::array<IndexedStatement, 25> kIndexedStatements = {{
@@ -79,12 +92,12 @@ constexpr std::array<IndexedStatement, 25> kIndexedStatements = {{
     {"MEMORY", nullptr, BlockKind::Memory, "MEMORY"},
     {"CHECK_BIT", nullptr, BlockKind::CheckBit, "CHECK_BIT"},
     {"AXIS", nullptr, std::nullopt, {}},
-    {"CHECK_VARIABLE", nullptr, std::nullopt, "CHECK_VARIABLE"},
-    {"UDS_REQUEST", nullptr, std::nullopt, {}},
-    {"CAN1_CHANNEL", nullptr, std::nullopt, "CAN1_CHANNEL"},
-    {"CAN2_CHANNEL", nullptr, std::nullopt, "CAN2_CHANNEL"},
-    {"CAN1_OUT", nullptr, std::nullopt, {}},
-    {"CAN2_OUT", nullptr, std::nullopt, {}},
+    {"CHECK_VARIABLE", ParseCheckVariable, std::nullopt, "CHECK_VARIABLE"},
+    {"UDS_REQUEST", ParseUdsRequest, std::nullopt, {}},
+    {"CAN1_CHANNEL", ParseCan1Channel, std::nullopt, "CAN1_CHANNEL"},
+    {"CAN2_CHANNEL", ParseCan2Channel, std::nullopt, "CAN2_CHANNEL"},
+    {"CAN1_OUT", ParseCan1Out, std::nullopt, {}},
+    {"CAN2_OUT", ParseCan2Out, std::nullopt, {}},
 }};
 
 // The sources a bare naming statement may name, digital ones first.
