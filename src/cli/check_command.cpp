@@ -25,10 +25,18 @@ const Command kCheckCommand = {
 
 namespace {
 
-// Log lines that carry their own line end are printed without another.
+// Log lines that carry their own line end are printed without another. The
+// bytes go out as they are, NUL bytes of a broken script included.
 void PrintLogLine(const std::string& line) {
-  std::fputs(line.c_str(), stdout);
+  std::fwrite(line.data(), 1, line.size(), stdout);
   if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
+}
+
+void PrintFailure(const std::string& script, const LoadReport& report) {
+  std::string text = script + ":";
+  if (report.line > 0) text += std::to_string(report.line) + ":";
+  text += " " + report.reason + "\n";
+  std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 }  // namespace
@@ -40,12 +48,7 @@ int RunCheck(const std::vector<std::string>& args) {
   auto project = std::make_unique<Project>();
   const OpenResult result = OpenProject(*project, script);
   for (const std::string& line : project->log.Lines()) PrintLogLine(line);
-  if (result.code != kLoadOk) {
-    if (result.report.line > 0)
-      std::fprintf(stderr, "%s:%d: %s\n", script.c_str(), result.report.line, result.report.reason.c_str());
-    else
-      std::fprintf(stderr, "%s: %s\n", script.c_str(), result.report.reason.c_str());
-  }
+  if (result.code != kLoadOk) PrintFailure(script, result.report);
   return result.code;
 }
 

@@ -43,6 +43,15 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"no_end", "GREND;\n", 1, "Размер файла:7\nGREND\nSystem/Logic Error \n", "SCRIPT: no END line\n"}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
+TEST(VelkCheck, NulBytesReachStdout) {
+  test::TempFolder folder;
+  const std::string script = folder.Write("scr.txt", std::string("A\0B;\n", 5));
+  const test::VelkRun run = test::RunVelk("check '" + script + "'", folder.Path("err"));
+  EXPECT_EQ(run.status, 4);
+  using namespace std::string_literals;
+  EXPECT_EQ(run.out, "Размер файла:5\nA\0B\nLogic Error synt 4! STR = \nA\0B\nSystem/Logic Error \n"s);
+}
+
 TEST(VelkCheck, MissingScript) {
   test::TempFolder folder;
   const std::string script = folder.Path("absent.txt");
@@ -68,7 +77,8 @@ TEST(VelkCheck, HelpDescribesTheCommand) {
   EXPECT_NE(run.out.find("usage: velk check SCRIPT"), std::string::npos);
   const test::VelkRun top = test::RunVelk("--help", folder.Path("err"));
   EXPECT_EQ(top.status, 0);
-  EXPECT_NE(top.out.find("check"), std::string::npos);
+  EXPECT_EQ(top.out.rfind("usage: velk COMMAND", 0), 0u);
+  EXPECT_NE(top.out.find("\n  check "), std::string::npos);
 }
 
 }  // namespace

@@ -115,11 +115,16 @@ void DeleteElement(Project& project, int page, size_t position) {
   elements.erase(elements.begin() + static_cast<std::ptrdiff_t>(position));
 }
 
-int RegisterGroup(Project& project, std::string_view name, int page) {
+int FindGroup(const Project& project, std::string_view name, int page) {
   for (int g = 1; g < static_cast<int>(kGroupRecords); ++g) {
     const GroupRecord& record = project.groups[static_cast<size_t>(g)];
     if (record.page == page && record.name == name) return g;
   }
+  return 0;
+}
+
+int RegisterGroup(Project& project, std::string_view name, int page) {
+  if (const int existing = FindGroup(project, name, page)) return existing;
   const int g = project.next_group;
   if (g >= static_cast<int>(kGroupRecords) || name.size() > kMaxGroupNameBytes) return 0;
   if (page < 1 || page > static_cast<int>(kPageCount)) return 0;

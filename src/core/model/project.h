@@ -124,6 +124,9 @@ bool AppendElement(Project& project, const Struct_gr_element& element);
 // Removes the element at `position` (0-based) of page 1..10, keeping the order.
 void DeleteElement(Project& project, int page, size_t position);
 
+// The number of the group (name, page), 0 when it does not exist yet.
+int FindGroup(const Project& project, std::string_view name, int page);
+
 // The group number of (name, page), creating the group and its GROUP entry
 // when it is new; 0 when the group table or the page is full or the name
 // does not fit a group record.

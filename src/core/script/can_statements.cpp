@@ -46,9 +46,8 @@ bool ReadSignalField(Project& project, CanOutFrame& frame, CanSignal& signal, Ou
   else if (name == "DIVIDER") signal.divider = ParseInteger(text);
   else if (name == "OFFSET") signal.offset = ParseInteger(text);
   else if (name == "INPUT") {
-    double constant = signal.input_constant;
-    if (!ParseConstant(project, text, signal.input, constant)) project.parser_message = "ошибка в числе";
-    signal.input_constant = static_cast<float>(constant);
+    if (!ParseConstant(project, text, signal.input, signal.input_constant))
+      project.parser_message = "ошибка в числе";
     // A second INPUT in the same statement names the same place; the frame
     // gains one signal per statement, never a place without its defaults.
     if (!statement.counted) ++frame.signal_count;

@@ -1,23 +1,14 @@
 #include "script/loader.h"
 
-#include <cstdio>
-#include <memory>
-#include <new>
 #include <string_view>
 
 #include "model/project.h"
 #include "script/lexical.h"
 #include "script/parse_statement.h"
+#include "script/read_file.h"
 
 namespace velk {
 namespace {
-
-struct File {
-  std::FILE* handle;
-  ~File() {
-    if (handle) std::fclose(handle);
-  }
-};
 
 int Fail(LoadReport* report, int code, int line, std::string reason) {
   if (report) *report = LoadReport{line, std::move(reason)};
@@ -67,31 +58,24 @@ int LoadLine(Project& project, std::string_view text, int line, LoadReport* repo
 }  // namespace
 
 int LoadScript(Project& project, const std::string& path, LoadReport* report) {
-  File file{std::fopen(path.c_str(), "rb")};
-  if (!file.handle) {
+  FileBytes file;
+  const ReadFileResult opened = ReadFileBytes(path, file);
+  if (opened == ReadFileResult::NoFile) {
     project.log.AppendLog("нет файла");
     return Fail(report, kLoadNoFile, 0, "нет файла");
   }
-  if (std::fseek(file.handle, 0, SEEK_END) != 0) {
-    project.log.AppendLog("файл не прочитан");
-    return Fail(report, kLoadOk, 0, "файл не прочитан");
-  }
-  const long end = std::ftell(file.handle);
-  std::rewind(file.handle);
-  const size_t size = end > 0 ? static_cast<size_t>(end) : 0;
-  std::unique_ptr<char[]> buffer(new (std::nothrow) char[size > 0 ? size : 1]);
-  if (!buffer) {
+  if (opened == ReadFileResult::NoMemory) {
     project.log.AppendLog("нет памяти");
     return Fail(report, kLoadNoMemory, 0, "нет памяти");
   }
-  const size_t read = std::fread(buffer.get(), 1, size, file.handle);
+  const size_t read = file.size;
   if (read == 0) {
     project.log.AppendLog("файл не прочитан");
     return Fail(report, kLoadOk, 0, "файл не прочитан");
   }
   project.log.AppendLog("Размер файла:" + std::to_string(read));
 
-  const std::string_view bytes(buffer.get(), read);
+  const std::string_view bytes = file.view();
   size_t position = static_cast<unsigned char>(bytes[0]) == 0xEF ? 3 : 0;
   int line = 0;
   while (position < bytes.size()) {

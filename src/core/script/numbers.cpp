@@ -88,7 +88,7 @@ uint32_t ParseHexOrDecimal(std::string_view text) {
   return static_cast<uint32_t>(ParseInteger(text));
 }
 
-bool ParseConstant(const Project& project, std::string_view text, Link& source, double& constant) {
+bool ParseConstant(const Project& project, std::string_view text, Link& source, float& constant) {
   if (const Link link = ResolveAnalogue(project, text); !link.Empty()) {
     source = link;
     return true;
@@ -98,7 +98,7 @@ bool ParseConstant(const Project& project, std::string_view text, Link& source, 
     const std::string_view digits = text.substr(2);
     for (char c : digits)
       if (HexDigit(c) < 0) return false;
-    constant = HexValue(digits);
+    constant = static_cast<float>(HexValue(digits));
     return true;
   }
   for (char c : text)

@@ -25,6 +25,6 @@ uint32_t ParseHexOrDecimal(std::string_view text);
 // `source`; otherwise "0x" and hexadecimal digits, or decimal digits and "."
 // only, set `constant`. An empty text is accepted and changes nothing. False
 // when the text is neither a reference nor such a number.
-bool ParseConstant(const Project& project, std::string_view text, Link& source, double& constant);
+bool ParseConstant(const Project& project, std::string_view text, Link& source, float& constant);
 
 }  // namespace velk

@@ -1,10 +1,9 @@
 #include "script/open_project.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "model/project.h"
+#include "script/read_file.h"
 
 namespace velk {
 namespace {
@@ -17,14 +16,15 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 std::vector<std::string> ReadScriptLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  FileBytes file;
   std::vector<std::string> lines;
+  if (ReadFileBytes(path, file) != ReadFileResult::Ok) return lines;
+  const std::string_view bytes = file.view();
   size_t position = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
   while (position < bytes.size()) {
     size_t feed = bytes.find('\n', position);
-    if (feed == std::string::npos) feed = bytes.size();
-    std::string line = bytes.substr(position, feed - position);
+    if (feed == std::string_view::npos) feed = bytes.size();
+    std::string line(bytes.substr(position, feed - position));
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(std::move(line));
     position = feed + 1;

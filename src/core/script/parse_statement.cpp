@@ -139,19 +139,17 @@ bool ParseElementStatement(Project& project, const ElementStatement& statement, 
   element.kind = statement.kind;
   element.params = MakeElementParams(statement.kind);
   if (!statement.parser(project, element, value)) return false;
-  Page_Def& page = project.Page(element.page);
+  // Room for the element and, for a new group, its GROUP entry before it.
+  const bool new_group = !element.group.empty() && FindGroup(project, element.group, element.page) == 0;
+  if (project.Page(element.page).count() + (new_group ? 2 : 1) > kMaxElements)
+    return Reject(project, "page " + std::to_string(element.page) + " is full (1000 elements)");
   if (!element.group.empty()) {
-    // Room for the element and, for a new group, its GROUP entry before it.
-    if (page.count() + 2 > kMaxElements)
-      return Reject(project, "page " + std::to_string(element.page) + " is full (1000 elements)");
     const int group = RegisterGroup(project, element.group, element.page);
     if (group == 0) return Reject(project, "no room for another group (99 groups)");
     element.group_number = static_cast<uint8_t>(group);
   }
   element.comment = project.current_comment;
-  if (!AppendElement(project, element))
-    return Reject(project, "page " + std::to_string(element.page) + " is full (1000 elements)");
-  return true;
+  return AppendElement(project, element);
 }
 
 bool ParseIndexedStatement(Project& project, std::string_view name, std::string_view head,

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"longest_comment", "GREND;//" + std::string(999, 'c') + "\nEND;\n", 0, {"GREND"}, 0},
         LoadCase{"comment_too_long", "GREND;//" + kLong + "\nEND;\n", 4,
                  {"Logic Error synt 4! STR = ", "GREND;"}, 1},
-        LoadCase{"nul_bytes", std::string("GREND;\n\0\0;\nEND;\n", 15), 4,
+        LoadCase{"nul_bytes", std::string("GREND;\n\0\0;\nEND;\n", 16), 4,
                  {"GREND", std::string(2, '\0'), "Logic Error synt 4! STR = ", std::string(2, '\0')}, 2},
         LoadCase{"binary_garbage", "\x01\x02\xff\xfe\x80", 5, {"Logic_read Error 5! no ;"}, 1},
         LoadCase{"invalid_utf8", "RECTANGLE=W:1;//\xC3\x28\xFF\nEND;\n", 0, {"RECTANGLE=W:1"}, 0}),
@@ -85,6 +85,13 @@ TEST(LoadScript, MissingFileIsCodeOne) {
   EXPECT_EQ(LoadScript(*project, folder.Path("absent.txt"), &report), kLoadNoFile);
   EXPECT_EQ(project->log.Lines(), Lines{"нет файла"});
   EXPECT_EQ(report.reason, "нет файла");
+}
+
+TEST(LoadScript, FolderIsNoFile) {
+  test::TempFolder folder;
+  auto project = std::make_unique<Project>();
+  EXPECT_EQ(LoadScript(*project, folder.path().string()), kLoadNoFile);
+  EXPECT_EQ(project->log.Lines(), Lines{"нет файла"});
 }
 
 TEST(LoadScript, EmptyFileIsCodeZeroButNotRead) {

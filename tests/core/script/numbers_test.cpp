@@ -50,11 +50,12 @@ TEST(ParseConstant, ReferenceFirstThenPlainNumbers) {
     const char* text;
     bool ok;
     Link source;
-    double constant;  // -1 = left at its default
+    float constant;  // -1 = left at its default
   } cases[] = {
       {"ADC.1", true, {RowOf("ADC"), 1}, -1},
       {"0x00FF00", true, {}, 0x00FF00},
-      {"0xFFFFFFFF", true, {}, 4294967295.0},
+      {"0xFFFFFFFF", true, {}, 4294967296.0f},  // turned into a 32-bit real
+      {"0xFF00FF01", true, {}, 4278255360.0f},  // the nearest real
       {"12.5", true, {}, 12.5},
       {"7", true, {}, 7},
       {"", true, {}, -1},
@@ -66,7 +67,7 @@ TEST(ParseConstant, ReferenceFirstThenPlainNumbers) {
   };
   for (const auto& c : cases) {
     Link source;
-    double constant = -1;
+    float constant = -1;
     EXPECT_EQ(ParseConstant(*project, c.text, source, constant), c.ok) << c.text;
     EXPECT_EQ(source, c.source) << c.text;
     EXPECT_EQ(constant, c.constant) << c.text;

@@ -66,6 +66,7 @@ TEST(ReadScriptLines, SplitsAtLineFeedsAndDropsCarriageReturns) {
   EXPECT_EQ(ReadScriptLines(folder.Write("a.txt", "a\r\nb\n\nc")), (Lines{"a", "b", "", "c"}));
   EXPECT_EQ(ReadScriptLines(folder.Write("b.txt", "a\n")), (Lines{"a"}));
   EXPECT_TRUE(ReadScriptLines(folder.Path("absent.txt")).empty());
+  EXPECT_TRUE(ReadScriptLines(folder.path().string()).empty());
 }
 
 }  // namespace

@@ -181,5 +181,13 @@ TEST_F(ParseStatementTest, FullPageRefusesTheElementAndItsNewGroup) {
   EXPECT_EQ(Parse("RECTANGLE=PAGE:2"), 0);
 }
 
+TEST_F(ParseStatementTest, MemberOfAnExistingGroupTakesTheLastPlace) {
+  ASSERT_EQ(Parse("RECTANGLE=GROUP:\"A\""), 0);
+  while (project->Page(1).count() + 1 < kMaxElements) ASSERT_EQ(Parse("RECTANGLE=W:1"), 0);
+  EXPECT_EQ(Parse("RECTANGLE=GROUP:\"A\""), 0);
+  EXPECT_EQ(project->Page(1).count(), kMaxElements);
+  EXPECT_EQ(Element(1, kMaxElements - 1).group_number, 1);
+}
+
 }  // namespace
 }  // namespace velk

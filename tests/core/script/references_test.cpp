@@ -9,35 +9,45 @@
 namespace velk {
 namespace {
 
+// The whole table as the display defines it: row order is the search order.
 TEST(InputReferences, TableHasItsOrderKindsCountsAndLists) {
-  ASSERT_EQ(kInputReferences.size(), 65u);
   const struct {
-    uint16_t row;
     const char* name;
-    ValueKind kind;
+    char kind;  // 'A' analogue, 'D' digital
     uint16_t count;
     uint8_t list;
   } rows[] = {
-      {1, "VELK_RPM", ValueKind::Analogue, 1, 0},     {17, "LAPTIME", ValueKind::Analogue, 16, 0},
-      {18, "ADC", ValueKind::Analogue, 8, 0},         {19, "CAN1_CHANNEL", ValueKind::Analogue, 200, 1},
-      {23, "GPS_Speed", ValueKind::Analogue, 1, 0},   {33, "VELK_M/H", ValueKind::Analogue, 1, 0},
-      {35, "PEAK", ValueKind::Analogue, 20, 1},       {40, "CAN_STREAM", ValueKind::Analogue, 200, 0},
-      {44, "MEMORY", ValueKind::Analogue, 20, 0},     {45, "HI", ValueKind::Digital, 1, 1},
-      {51, "DI", ValueKind::Digital, 7, 1},           {52, "COMPARE", ValueKind::Digital, 200, 1},
-      {57, "TIM", ValueKind::Digital, 50, 1},         {58, "CAN1_TIMEOUT", ValueKind::Digital, 200, 0},
-      {61, "KEYPAD_BUTTON", ValueKind::Digital, 20, 0}, {63, "BUTTON", ValueKind::Digital, 8, 1},
-      {65, "IGNITION_ST", ValueKind::Digital, 1, 1},
+      {"VELK_RPM", 'A', 1, 0},       {"VELK_AIRT", 'A', 1, 0},      {"VELK_SPEED", 'A', 1, 0},
+      {"VELK_AFR", 'A', 1, 0},       {"VELK_FUELL", 'A', 1, 0},     {"VELK_MAP", 'A', 1, 0},
+      {"VELK_GEAR", 'A', 1, 0},      {"VELK_ENGT", 'A', 1, 0},      {"VELK_OILP", 'A', 1, 0},
+      {"VELK_OILT", 'A', 1, 0},      {"VELK_FUELP", 'A', 1, 0},     {"TIME_HHMM", 'A', 1, 0},
+      {"TIME_HHMMSS", 'A', 1, 0},    {"DATA", 'A', 1, 0},           {"LAPTIME_LAP", 'A', 1, 0},
+      {"LAPTIME_BEST", 'A', 1, 0},   {"LAPTIME", 'A', 16, 0},       {"ADC", 'A', 8, 0},
+      {"CAN1_CHANNEL", 'A', 200, 1}, {"CAN2_CHANNEL", 'A', 200, 1}, {"COUNTER", 'A', 50, 1},
+      {"CONVERT", 'A', 50, 1},       {"GPS_Speed", 'A', 1, 0},      {"GPS_SatCount", 'A', 1, 0},
+      {"GPS_Lon", 'A', 1, 0},        {"GPS_Lat", 'A', 1, 0},        {"GPS_Heading", 'A', 1, 0},
+      {"GPS_Time", 'A', 1, 0},       {"GPS_Date", 'A', 1, 0},       {"ACC_X", 'A', 1, 0},
+      {"ACC_Y", 'A', 1, 0},          {"ACC_Z", 'A', 1, 0},          {"VELK_M/H", 'A', 1, 0},
+      {"VELK_ODO", 'A', 1, 0},       {"PEAK", 'A', 20, 1},          {"PAGE", 'A', 1, 0},
+      {"BRIGHTNESS", 'A', 1, 0},     {"DEBUG_FPS", 'A', 1, 0},      {"CHECK_VARIABLE", 'A', 10, 0},
+      {"CAN_STREAM", 'A', 200, 0},   {"MATH", 'A', 20, 0},          {"TIME_TIC", 'A', 1, 0},
+      {"FILTER", 'A', 20, 0},        {"MEMORY", 'A', 20, 0},        {"HI", 'D', 1, 1},
+      {"LO", 'D', 1, 1},             {"ALARM_OILP", 'D', 1, 0},     {"ALARM_OILT", 'D', 1, 0},
+      {"ALARM_ENGT", 'D', 1, 0},     {"ALARM_VBAT", 'D', 1, 0},     {"DI", 'D', 7, 1},
+      {"COMPARE", 'D', 200, 1},      {"AND", 'D', 100, 1},          {"OR", 'D', 100, 1},
+      {"NOT", 'D', 100, 1},          {"CHECK_BIT", 'D', 100, 1},    {"TIM", 'D', 50, 1},
+      {"CAN1_TIMEOUT", 'D', 200, 0}, {"CAN2_TIMEOUT", 'D', 200, 0}, {"GPS_STATUS", 'D', 1, 0},
+      {"KEYPAD_BUTTON", 'D', 20, 0}, {"KEYPAD_TOGGLE", 'D', 20, 0}, {"BUTTON", 'D', 8, 1},
+      {"LOGGER_ST", 'D', 1, 1},      {"IGNITION_ST", 'D', 1, 1},
   };
-  for (const auto& r : rows) {
-    const InputReference& entry = kInputReferences[r.row - 1];
-    EXPECT_EQ(entry.name, r.name) << r.row;
-    EXPECT_EQ(entry.kind, r.kind) << r.name;
-    EXPECT_EQ(entry.count, r.count) << r.name;
-    EXPECT_EQ(entry.list, r.list) << r.name;
+  ASSERT_EQ(kInputReferences.size(), std::size(rows));
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const InputReference& entry = kInputReferences[i];
+    EXPECT_EQ(entry.name, rows[i].name) << "row " << i + 1;
+    EXPECT_EQ(entry.kind, rows[i].kind == 'A' ? ValueKind::Analogue : ValueKind::Digital) << rows[i].name;
+    EXPECT_EQ(entry.count, rows[i].count) << rows[i].name;
+    EXPECT_EQ(entry.list, rows[i].list) << rows[i].name;
   }
-  // The analogue families come first, then the digital ones.
-  for (uint16_t row = 1; row <= 65; ++row)
-    EXPECT_EQ(kInputReferences[row - 1].kind, row <= 44 ? ValueKind::Analogue : ValueKind::Digital) << row;
 }
 
 class Resolution : public testing::Test {
