@@ -146,9 +146,6 @@ using ElementParams =
                  DigtParams, BarLParams, BarSParams, BarTParams, ArrowParams, TicksParams,
                  GroupRef>;
 
-// A fresh parameter record for a kind code (std::monostate for placeholders).
-ElementParams MakeElementParams(uint32_t kind);
-
 // One graphic element of a page. The drawing routine follows from `kind`.
 struct Struct_gr_element {
   std::string enable_name;

@@ -6,6 +6,7 @@
 
 #include "model/project.h"
 #include "script/can_statements.h"
+#include "script/display_statements.h"
 #include "script/element_statements.h"
 #include "script/lexical.h"
 #include "script/references.h"
@@ -41,31 +42,31 @@ struct IndexedStatement {
 
 constexpr std::array<ElementStatement, 10> kElementStatements = {{
     {"RECTANGLE", kKindRectangle, ParseRectangle},
-    {"TEXT", kKindText, nullptr},
-    {"DIGT", kKindDigt, nullptr},
-    {"IMAGE", kKindImage, nullptr},
-    {"TICKS", kKindTicks, nullptr},
-    {"BAR_T", kKindBarT, nullptr},
-    {"BAR_S", kKindBarS, nullptr},
-    {"BAR_L", kKindBarL, nullptr},
-    {"ARROW", kKindArrow, nullptr},
-    {"PICTOGRAM", kKindPictogram, nullptr},
+    {"TEXT", kKindText, ParseText},
+    {"DIGT", kKindDigt, ParseDigt},
+    {"IMAGE", kKindImage, ParseImage},
+    {"TICKS", kKindTicks, ParseTicks},
+    {"BAR_T", kKindBarT, ParseBarT},
+    {"BAR_S", kKindBarS, ParseBarS},
+    {"BAR_L", kKindBarL, ParseBarL},
+    {"ARROW", kKindArrow, ParseArrow},
+    {"PICTOGRAM", kKindPictogram, ParsePictogram},
 }};
 
 constexpr std::array<UnindexedStatement, 17> kUnindexedStatements = {{
-    {"VELK_RPM", nullptr},
-    {"VELK_OILP", nullptr},
-    {"VELK_OILT", nullptr},
-    {"VELK_FUELP", nullptr},
-    {"VELK_FUELL", nullptr},
-    {"VELK_MAP", nullptr},
-    {"VELK_GEAR", nullptr},
-    {"VELK_ENGT", nullptr},
-    {"VELK_AIRT", nullptr},
-    {"VELK_SPEED", nullptr},
-    {"VELK_AFR", nullptr},
-    {"PAGE", nullptr},
-    {"BRIGHTNESS", nullptr},
+    {"VELK_RPM", ParseVelkRpm},
+    {"VELK_OILP", ParseVelkOilP},
+    {"VELK_OILT", ParseVelkOilT},
+    {"VELK_FUELP", ParseVelkFuelP},
+    {"VELK_FUELL", ParseVelkFuelL},
+    {"VELK_MAP", ParseVelkMap},
+    {"VELK_GEAR", ParseVelkGear},
+    {"VELK_ENGT", ParseVelkEngT},
+    {"VELK_AIRT", ParseVelkAirT},
+    {"VELK_SPEED", ParseVelkSpeed},
+    {"VELK_AFR", ParseVelkAfr},
+    {"PAGE", ParsePageSource},
+    {"BRIGHTNESS", ParseBrightness},
     {"LOGGER_ITEM", ParseLoggerItem},
     {"LOGGER_SETUP", ParseLoggerSetup},
     {"TV_SETUP", ParseTvSetup},
@@ -75,9 +76,9 @@ constexpr std::array<UnindexedStatement, 17> kUnindexedStatements = {{
 constexpr std::array<IndexedStatement, 25> kIndexedStatements = {{
     {"IMAGE_LOAD", nullptr, std::nullopt, {}},
     {"FONT_LOAD", nullptr, std::nullopt, {}},
-    {"COLOR_PALETTE", nullptr, std::nullopt, {}},
-    {"LED", nullptr, std::nullopt, {}},
-    {"AUX", nullptr, std::nullopt, {}},
+    {"COLOR_PALETTE", ParseColorPalette, std::nullopt, {}},
+    {"LED", ParseLed, std::nullopt, {}},
+    {"AUX", ParseAux, std::nullopt, {}},
     {"CAN_STREAM", nullptr, BlockKind::CanStream, "CAN_STREAM"},
     {"TIM", nullptr, BlockKind::Tim, "TIM"},
     {"COUNTER", nullptr, std::nullopt, "COUNTER"},
@@ -137,7 +138,6 @@ bool ParseElementStatement(Project& project, const ElementStatement& statement, 
   if (!statement.parser) return false;
   Struct_gr_element element;
   element.kind = statement.kind;
-  element.params = MakeElementParams(statement.kind);
   if (!statement.parser(project, element, value)) return false;
   // Room for the element and, for a new group, its GROUP entry before it.
   const bool new_group = !element.group.empty() && FindGroup(project, element.group, element.page) == 0;

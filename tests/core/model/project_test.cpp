@@ -16,7 +16,7 @@ Struct_gr_element Rectangle(int page, int32_t x) {
   Struct_gr_element element;
   element.page = static_cast<uint8_t>(page);
   element.kind = kKindRectangle;
-  element.params = MakeElementParams(kKindRectangle);
+  element.params = RectangleParams{};
   element.enable = kLinkHi;
   element.x = x;
   return element;
