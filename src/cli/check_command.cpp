@@ -25,13 +25,6 @@ const Command kCheckCommand = {
 
 namespace {
 
-// Log lines that carry their own line end are printed without another. The
-// bytes go out as they are, NUL bytes of a broken script included.
-void PrintLogLine(const std::string& line) {
-  std::fwrite(line.data(), 1, line.size(), stdout);
-  if (line.empty() || line.back() != '\n') std::fputc('\n', stdout);
-}
-
 void PrintFailure(const std::string& script, const LoadReport& report) {
   std::string text = script + ":";
   if (report.line > 0) text += std::to_string(report.line) + ":";
@@ -47,7 +40,7 @@ int RunCheck(const std::vector<std::string>& args) {
   const std::string& script = args[0];
   auto project = std::make_unique<Project>();
   const OpenResult result = OpenProject(*project, script);
-  for (const std::string& line : project->log.Lines()) PrintLogLine(line);
+  for (const std::string& line : project->log.Lines()) PrintLogLine(line, stdout);
   if (result.code != kLoadOk) PrintFailure(script, result.report);
   return result.code;
 }

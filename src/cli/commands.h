@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,10 +17,16 @@ struct Command {
 };
 
 int RunCheck(const std::vector<std::string>& args);
+int RunSave(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
 
+// Writes one log line as it is, NUL bytes of a broken script included, and a
+// line end unless the line carries its own.
+void PrintLogLine(const std::string& line, std::FILE* out);
+
 extern const Command kCheckCommand;
+extern const Command kSaveCommand;
 
 }  // namespace velk::cli

@@ -10,7 +10,7 @@
 namespace velk::cli {
 namespace {
 
-const Command* const kCommands[] = {&kCheckCommand};
+const Command* const kCommands[] = {&kCheckCommand, &kSaveCommand};
 
 void PrintHelp(std::FILE* out) {
   std::fputs("usage: velk COMMAND [OPTIONS] ...\n\nCommands:\n", out);
@@ -21,6 +21,11 @@ void PrintHelp(std::FILE* out) {
 bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
 }  // namespace
+
+void PrintLogLine(const std::string& line, std::FILE* out) {
+  std::fwrite(line.data(), 1, line.size(), out);
+  if (line.empty() || line.back() != '\n') std::fputc('\n', out);
+}
 
 int UsageError(const Command& command, const std::string& message) {
   std::fprintf(stderr, "velk %s: %s\n", command.name, message.c_str());

@@ -49,7 +49,9 @@ TEST(VelkCheck, NulBytesReachStdout) {
   const test::VelkRun run = test::RunVelk("check '" + script + "'", folder.Path("err"));
   EXPECT_EQ(run.status, 4);
   using namespace std::string_literals;
-  EXPECT_EQ(run.out, "Размер файла:5\nA\0B\nLogic Error synt 4! STR = \nA\0B\nSystem/Logic Error \n"s);
+  EXPECT_EQ(run.out,
+            "Размер файла:5\nA\0B\nLogic Error synt 4! STR = \nA\0B\n"
+            "line 1: A\0B stands before GREND; a save will not keep it\nSystem/Logic Error \n"s);
 }
 
 TEST(VelkCheck, MissingScript) {

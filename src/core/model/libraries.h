@@ -47,6 +47,12 @@ struct FontLibrary {
   std::vector<std::string> names;  // declaration order, at most kFontSlots
 };
 
+// Colour words are 0xAABBGGRR; the script writes 0xAARRGGBB. The conversion
+// exchanges the red and blue bytes, both ways.
+constexpr uint32_t SwapRedBlue(uint32_t colour) {
+  return (colour & 0xFF00FF00u) | (colour & 0xFFu) << 16 | (colour >> 16 & 0xFFu);
+}
+
 // Colour words 0xAABBGGRR; `count` is the number of COLOR_PALETTE statements.
 struct Palette {
   std::array<uint32_t, kPaletteSize> colours{0xFF0000FF, 0xFF00FF00, 0xFFFF0000,

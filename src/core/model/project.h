@@ -97,6 +97,7 @@ struct Project {
 
   std::string folder;                   // the script's folder, with a trailing separator
   std::vector<std::string> logic_text;  // the lines after the first "GREND;" line
+  std::vector<std::string> snapshot;    // the script as last opened or saved
   bool logic_valid = false;
   bool can_output = false;
   Log log;

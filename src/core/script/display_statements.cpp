@@ -43,10 +43,6 @@ bool ReadLedChannel(const Project& project, std::string_view text, Link& source,
   return true;
 }
 
-uint32_t SwapRedBlue(uint32_t colour) {
-  return (colour & 0xFF00FF00u) | (colour & 0xFFu) << 16 | (colour >> 16 & 0xFFu);
-}
-
 }  // namespace
 
 bool ParseColorPalette(Project& project, int32_t n, std::string_view value) {

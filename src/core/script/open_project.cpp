@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "model/project.h"
+#include "script/lexical.h"
 #include "script/read_file.h"
+#include "script/writer.h"
 
 namespace velk {
 namespace {
@@ -11,6 +13,24 @@ namespace {
 std::string FolderOf(const std::string& path) {
   const std::string folder = std::filesystem::path(path).parent_path().string();
   return folder.empty() ? std::string("./") : folder + "/";
+}
+
+// A save writes only library declarations and elements before "GREND;", and
+// copies the logic text as it stands; the user is told where that changes
+// the script.
+void WarnAboutSave(Project& project, const std::vector<std::string>& lines) {
+  bool logic_text = false;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::string statement = ApplyLexicalRules(lines[i]).statement;
+    if (!statement.empty() && statement.back() == ';') statement.pop_back();
+    const std::string where = "line " + std::to_string(i + 1) + ": ";
+    if (logic_text && IsDisplayPartStatement(statement))
+      project.log.AppendLog(where + statement + " follows GREND; a save writes it twice");
+    else if (!logic_text && !statement.empty() && statement != "GREND" && statement != "END" &&
+             !IsDisplayPartStatement(statement))
+      project.log.AppendLog(where + statement + " stands before GREND; a save will not keep it");
+    if (lines[i].find("GREND;") != std::string::npos) logic_text = true;
+  }
 }
 
 }  // namespace
@@ -38,6 +58,7 @@ OpenResult OpenProject(Project& project, const std::string& path) {
   const std::vector<std::string> lines = ReadScriptLines(path);
   project.folder = FolderOf(path);
   result.code = LoadScript(project, path, &result.report);
+  WarnAboutSave(project, lines);
   const bool ok = result.code == kLoadOk;
   project.log.AppendLog(ok ? "Logic Ok \n" : "System/Logic Error \n");
   project.logic_valid = ok;
@@ -49,6 +70,7 @@ OpenResult OpenProject(Project& project, const std::string& path) {
     else result.has_grend = line.find("GREND;") != std::string::npos;
   }
   if (!result.has_grend) project.logic_text = {"END;"};
+  WriteScript(project, project.snapshot);
   return result;
 }
 

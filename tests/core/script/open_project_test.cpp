@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "model/project.h"
@@ -59,6 +60,27 @@ TEST(OpenProject, FailedLoadClearsTheFlagsAndSaysSo) {
   EXPECT_FALSE(project->can_output);
   EXPECT_EQ(project->Page(1).count(), 0u);  // the model was cleared first
   EXPECT_EQ(project->log.Lines().back(), "System/Logic Error \n");
+}
+
+TEST(OpenProject, TellsWhatASaveWouldChange) {
+  test::TempFolder folder;
+  auto project = std::make_unique<Project>();
+  const std::string script =
+      "     //Ver.1.01;\n"
+      "IMAGE_LOAD.1=\"a.png\";\n"
+      "LED.1=RED:1;\n"
+      "RECTANGLE=W:1;\n"
+      "@d=DI.1;\n"
+      "GREND;\n"
+      "@e=DI.2;\n"
+      "RECTANGLE=W:2;\n"
+      "END;\n";
+  OpenProject(*project, folder.Write("scr.txt", script));
+  const Lines log = project->log.Lines();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "line 3: LED.1=RED:1 stands before GREND; a save will not keep it"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "line 5: @d=DI.1 stands before GREND; a save will not keep it"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "line 8: RECTANGLE=W:2 follows GREND; a save writes it twice"), 1);
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.starts_with("line "); }), 3);
 }
 
 TEST(ReadScriptLines, SplitsAtLineFeedsAndDropsCarriageReturns) {
