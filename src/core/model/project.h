@@ -9,6 +9,7 @@
 #include "model/can_tables.h"
 #include "model/device_settings.h"
 #include "model/elements.h"
+#include "model/expression_nodes.h"
 #include "model/input_references.h"
 #include "model/libraries.h"
 #include "model/link.h"
@@ -89,6 +90,7 @@ struct Project {
   std::string parser_message;
   std::string current_comment;
   LogicTables logic;
+  ExpressionRegistry expressions;
   CanTables can;
   DeviceSettings device;
   std::vector<LedEntry> leds;
@@ -113,8 +115,9 @@ struct Project {
   const RequestBlock* Request(RequestLink link) const;
 };
 
-// Empties the model for a new load. Inputs set from outside (analogue and
-// digital inputs, palette entries), the logic text, the folder and the log stay.
+// Empties the model for a new load, MATH expression trees included. Inputs set
+// from outside (analogue and digital inputs, palette entries), the
+// logic text, the folder and the log stay.
 void ClearProject(Project& project);
 
 // Copies an element after the last one of the page its PAGE names.
