@@ -117,8 +117,11 @@ TEST_P(Ieee, OutOfRangeAndOutOfDomainGiveIeeeResults) {
   const ParsedExpression parsed = ParseExpression(*project, GetParam().text);
   ASSERT_NE(parsed.root, kNoNode);
   const float value = Evaluate(parsed.root);
-  if (std::isnan(GetParam().value)) EXPECT_TRUE(std::isnan(value)) << value;
-  else EXPECT_EQ(value, GetParam().value);
+  if (std::isnan(GetParam().value)) {
+    EXPECT_TRUE(std::isnan(value)) << value;
+  } else {
+    EXPECT_EQ(value, GetParam().value);
+  }
 }
 
 constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
