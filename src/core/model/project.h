@@ -96,6 +96,7 @@ struct Project {
   std::vector<LedEntry> leds;
   std::vector<EvaluationEntry> evaluation;
   InputSlots inputs;
+  uint32_t clock_ms = 0;  // the millisecond clock: emulated milliseconds, read by every timed block
 
   std::string folder;                   // the script's folder, with a trailing separator
   std::vector<std::string> logic_text;  // the lines after the first "GREND;" line
@@ -116,7 +117,7 @@ struct Project {
 };
 
 // Empties the model for a new load, MATH expression trees included. Inputs set
-// from outside (analogue and digital inputs, palette entries), the
+// from outside (analogue and digital inputs, palette entries), the clock, the
 // logic text, the folder and the log stay.
 void ClearProject(Project& project);
 
