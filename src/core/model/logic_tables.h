@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/expression_nodes.h"
 #include "model/link.h"
 
 namespace velk {
@@ -63,8 +64,8 @@ struct FilterBlock {
   uint8_t declared = 0;
 };
 
-// The compiled expression joins this record with the MATH expression compiler.
 struct MathBlock {
+  int16_t expression = kNoNode;  // root of its tree in the project's expression registry
   float output = 0;
   uint8_t valid = 0;
 };

@@ -93,6 +93,7 @@ void ClearProject(Project& project) {
   project.evaluation.clear();
   project.names.clear();
   project.logic = LogicTables{};
+  project.expressions = ExpressionRegistry{};
   project.can = CanTables{};
   project.device = DeviceSettings{};
   project.device.tv.enable = Link{kRowLo, 1};

@@ -9,6 +9,7 @@
 #include "model/can_tables.h"
 #include "model/device_settings.h"
 #include "model/elements.h"
+#include "model/expression_nodes.h"
 #include "model/input_references.h"
 #include "model/libraries.h"
 #include "model/link.h"
@@ -89,11 +90,13 @@ struct Project {
   std::string parser_message;
   std::string current_comment;
   LogicTables logic;
+  ExpressionRegistry expressions;
   CanTables can;
   DeviceSettings device;
   std::vector<LedEntry> leds;
   std::vector<EvaluationEntry> evaluation;
   InputSlots inputs;
+  uint32_t clock_ms = 0;  // the millisecond clock: emulated milliseconds, read by every timed block
 
   std::string folder;                   // the script's folder, with a trailing separator
   std::vector<std::string> logic_text;  // the lines after the first "GREND;" line
@@ -114,8 +117,9 @@ struct Project {
   const RequestBlock* Request(RequestLink link) const;
 };
 
-// Empties the model for a new load. Inputs set from outside (analogue and
-// digital inputs, palette entries), the logic text, the folder and the log stay.
+// Empties the model for a new load, MATH expression trees included. Inputs set
+// from outside (analogue and digital inputs, palette entries), the clock, the
+// logic text, the folder and the log stay.
 void ClearProject(Project& project);
 
 // Copies an element after the last one of the page its PAGE names.

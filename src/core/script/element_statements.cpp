@@ -59,13 +59,6 @@ int32_t LibraryNumber(std::string_view value) {
   return number == INT32_MIN ? number : number - 1;
 }
 
-// A real cut toward zero into an integer field, held inside the field's range.
-int32_t CutToInteger(float value) {
-  if (value <= -2147483648.0f) return INT32_MIN;
-  if (value >= 2147483648.0f) return INT32_MAX;
-  return static_cast<int32_t>(value);
-}
-
 // The kind fields' readers: each stores and reports the field as taken.
 Field Integer(std::string_view text, int32_t& field) {
   field = ParseInteger(text);

@@ -83,6 +83,13 @@ float ParseReal(std::string_view text) {
   return static_cast<float>(value);
 }
 
+int32_t CutToInteger(float value) {
+  constexpr float kTwoTo31 = 2147483648.0f;
+  if (value >= kTwoTo31) return std::numeric_limits<int32_t>::max();
+  if (value <= -kTwoTo31) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(value);
+}
+
 uint32_t ParseHexOrDecimal(std::string_view text) {
   if (HasHexPrefix(text)) return HexValue(text.substr(2));
   return static_cast<uint32_t>(ParseInteger(text));

@@ -17,6 +17,9 @@ int32_t ParseInteger(std::string_view text);
 // first character that does not fit; read as a double and kept as a 32-bit real.
 float ParseReal(std::string_view text);
 
+// A real cut toward zero into an integer field, held inside the field's range.
+int32_t CutToInteger(float value);
+
 // "0x" and hexadecimal digits (stopping at the first other character) as an
 // unsigned 32-bit number, anything else as an integer.
 uint32_t ParseHexOrDecimal(std::string_view text);

@@ -9,6 +9,7 @@
 #include "script/display_statements.h"
 #include "script/element_statements.h"
 #include "script/lexical.h"
+#include "script/logic_statements.h"
 #include "script/references.h"
 #include "script/setting_statements.h"
 
@@ -79,20 +80,20 @@ constexpr std::array<IndexedStatement, 25> kIndexedStatements = {{
     {"COLOR_PALETTE", ParseColorPalette, std::nullopt, {}},
     {"LED", ParseLed, std::nullopt, {}},
     {"AUX", ParseAux, std::nullopt, {}},
-    {"CAN_STREAM", nullptr, BlockKind::CanStream, "CAN_STREAM"},
-    {"TIM", nullptr, BlockKind::Tim, "TIM"},
-    {"COUNTER", nullptr, std::nullopt, "COUNTER"},
-    {"PEAK", nullptr, std::nullopt, "PEAK"},
-    {"FILTER", nullptr, BlockKind::Filter, "FILTER"},
-    {"MATH", nullptr, BlockKind::Math, "MATH"},
-    {"CONVERT", nullptr, BlockKind::Convert, "CONVERT"},
-    {"COMPARE", nullptr, BlockKind::Compare, "COMPARE"},
-    {"AND", nullptr, BlockKind::And, "AND"},
-    {"OR", nullptr, BlockKind::Or, "OR"},
-    {"NOT", nullptr, BlockKind::Not, "NOT"},
-    {"MEMORY", nullptr, BlockKind::Memory, "MEMORY"},
-    {"CHECK_BIT", nullptr, BlockKind::CheckBit, "CHECK_BIT"},
-    {"AXIS", nullptr, std::nullopt, {}},
+    {"CAN_STREAM", ParseCanStream, BlockKind::CanStream, "CAN_STREAM"},
+    {"TIM", ParseTim, BlockKind::Tim, "TIM"},
+    {"COUNTER", ParseCounter, std::nullopt, "COUNTER"},
+    {"PEAK", ParsePeak, std::nullopt, "PEAK"},
+    {"FILTER", ParseFilter, BlockKind::Filter, "FILTER"},
+    {"MATH", ParseMath, BlockKind::Math, "MATH"},
+    {"CONVERT", ParseConvert, BlockKind::Convert, "CONVERT"},
+    {"COMPARE", ParseCompare, BlockKind::Compare, "COMPARE"},
+    {"AND", ParseAnd, BlockKind::And, "AND"},
+    {"OR", ParseOr, BlockKind::Or, "OR"},
+    {"NOT", ParseNot, BlockKind::Not, "NOT"},
+    {"MEMORY", ParseMemory, BlockKind::Memory, "MEMORY"},
+    {"CHECK_BIT", ParseCheckBit, BlockKind::CheckBit, "CHECK_BIT"},
+    {"AXIS", ParseAxis, std::nullopt, {}},
     {"CHECK_VARIABLE", ParseCheckVariable, std::nullopt, "CHECK_VARIABLE"},
     {"UDS_REQUEST", ParseUdsRequest, std::nullopt, {}},
     {"CAN1_CHANNEL", ParseCan1Channel, std::nullopt, "CAN1_CHANNEL"},

@@ -60,6 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {"GREND", "Logic_read Error 5! no ;"}, 2},
         LoadCase{"rejected", "GREND;\n@d=DI;\nEND;\n", 4,
                  {"GREND", "@d=DI", "Logic Error synt 4! STR = ", "@d=DI"}, 2},
+        // A block declared twice passes the load; an @name given twice does not.
+        LoadCase{"tim_twice", "TIM.1=HI:100|LO:100|ENABLE:HI;\nTIM.1=HI:5;\nEND;\n", 0,
+                 {"TIM.1=HI:100|LO:100|ENABLE:HI", "TIM.1=HI:5"}, 0},
+        LoadCase{"at_name_twice", "@t=TIM.1=HI:100|LO:100|ENABLE:HI;\n@t=TIM.1=HI:100|LO:100|ENABLE:HI;\nEND;\n", 4,
+                 {"@t=TIM.1=HI:100|LO:100|ENABLE:HI", "@t=TIM.1=HI:100|LO:100|ENABLE:HI", "Logic Error synt 4! STR = ",
+                  "@t=TIM.1=HI:100|LO:100|ENABLE:HI"},
+                 2},
         LoadCase{"spaces_dropped", "@d = DI.3 ;\nEND ;\n", 0, {"@d=DI.3"}, 0},
         LoadCase{"quoted_spaces_kept", "FOO=\"a b\";\nEND;\n", 4,
                  {"FOO=\"a b\"", "Logic Error synt 4! STR = ", "FOO=\"a b\""}, 1},
@@ -133,6 +140,25 @@ TEST(LoadScript, CommentNamesTheElementOfItsOwnLineOnly) {
   EXPECT_EQ(page.elements[0].comment, "Frame");
   EXPECT_EQ(page.elements[1].comment, "");
   EXPECT_EQ(page.elements[2].comment, "");
+}
+
+TEST(LoadScript, LogicBlocksAreEvaluatedInTheOrderOfTheirLines) {
+  test::TempFolder folder;
+  auto project = std::make_unique<Project>();
+  const std::string script =
+      "GREND;\n"
+      "AXIS.1 = 0|10|20;\n"
+      "CONVERT.2 = INPUT:ADC.1 | AXIS_X:1 | AXIS_Y:1;\n"
+      "COUNTER.1 = UP:DI.1;\n"
+      "@speed = MATH.4 = CONVERT.2 * 3.6;\n"
+      "TIM.3 = HI:200 | LO:200 | ENABLE:HI;\n"
+      "END;\n";
+  ASSERT_EQ(LoadScript(*project, folder.Write("scr.txt", script)), kLoadOk);
+  const std::vector<EvaluationEntry> expected = {
+      {BlockKind::Convert, 1}, {BlockKind::Math, 3}, {BlockKind::Tim, 2}};
+  EXPECT_EQ(project->evaluation, expected);
+  EXPECT_EQ(ResolveAnalogue(*project, "@speed"), (Link{RowOf("MATH"), 4}));
+  EXPECT_EQ(project->logic.axis[0].count, 3);
 }
 
 TEST(LoadScript, ThreeHundredAndFirstNameIsRejected) {
