@@ -78,7 +78,6 @@ float IntegerAsReal(std::string_view text) { return static_cast<float>(ParseInte
 
 uint8_t Low8Bits(std::string_view text) { return static_cast<uint8_t>(ParseInteger(text)); }
 
-
 // AXIS numbers are 1-based in the script and stored one less; CONVERT reads
 // the table through them, so one that names no AXIS is refused.
 bool AxisNumber(Project& project, std::string_view name, std::string_view text, int32_t& field) {
