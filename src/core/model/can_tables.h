@@ -57,6 +57,7 @@ struct CanOutFrame {
   uint8_t signal_count = 0;  // 0 to 8
   std::array<CanSignal, 8> signals{};
   uint8_t declared = 0;
+  uint32_t last_sent = 0;  // state: the clock when the frame was last sent
 };
 
 inline constexpr size_t kCanBuses = 2;
