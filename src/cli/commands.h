@@ -18,6 +18,7 @@ struct Command {
 
 int RunCheck(const std::vector<std::string>& args);
 int RunSave(const std::vector<std::string>& args);
+int RunBuild(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
@@ -28,5 +29,6 @@ void PrintLogLine(const std::string& line, std::FILE* out);
 
 extern const Command kCheckCommand;
 extern const Command kSaveCommand;
+extern const Command kBuildCommand;
 
 }  // namespace velk::cli

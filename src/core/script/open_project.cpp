@@ -65,9 +65,13 @@ OpenResult OpenProject(Project& project, const std::string& path) {
   project.can_output = ok;
 
   project.logic_text.clear();
-  for (const std::string& line : lines) {
-    if (result.has_grend) project.logic_text.push_back(line);
-    else result.has_grend = line.find("GREND;") != std::string::npos;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (result.has_grend) {
+      project.logic_text.push_back(lines[i]);
+    } else if (lines[i].find("GREND;") != std::string::npos) {
+      result.has_grend = true;
+      result.grend_line = static_cast<int>(i);
+    }
   }
   if (!result.has_grend) project.logic_text = {"END;"};
   WriteScript(project, project.snapshot);

@@ -12,6 +12,7 @@ struct Project;
 struct OpenResult {
   int code = kLoadNoFile;  // the loader's result code
   bool has_grend = false;  // a line of the script holds "GREND;": the project may be edited
+  int grend_line = -1;     // 0-based index of that first line; logic text line i is file line grend_line + 1 + i
   LoadReport report;
 };
 
