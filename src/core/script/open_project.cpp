@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "model/project.h"
+#include "package/package_list.h"
 
 namespace velk {
 namespace {
@@ -34,6 +35,7 @@ std::vector<std::string> ReadScriptLines(const std::string& path) {
 
 OpenResult OpenProject(Project& project, const std::string& path) {
   OpenResult result;
+  ResetPackageList(project);
   ClearProject(project);
   const std::vector<std::string> lines = ReadScriptLines(path);
   project.folder = FolderOf(path);
