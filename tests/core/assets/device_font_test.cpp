@@ -19,7 +19,7 @@ using test::RangeEntryAt;
 
 TEST(DeviceFont, ReadsTheHeaderAndTheRanges) {
   std::string reason;
-  const auto font = DeviceFont::FromBytes(test::BuildFont(test::SampleFontSpec()), reason);
+  const auto font = DeviceFont::FromBytes(test::BuildFont(test::SampleFont()), reason);
   ASSERT_TRUE(font) << reason;
   EXPECT_EQ(font->ObjectType(), 4);
   EXPECT_EQ(font->Size(), 16);
@@ -48,7 +48,7 @@ void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.what; }
 class DeviceFontRefusal : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(DeviceFontRefusal, RefusesAFileThatReachesPastItsEnd) {
-  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFontSpec());
+  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFont());
   GetParam().damage(bytes);
   std::string reason;
   EXPECT_FALSE(DeviceFont::FromBytes(bytes, reason)) << GetParam().what;
@@ -89,11 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
                    [](auto& b) {
                      // One range 52..57 right after the header: the records
                      // for '0'..'3' would lie before the file.
-                     test::FontSpec spec;
-                     test::RangeSpec range{52, 57, {}};
+                     test::FontContent content;
+                     test::RangeContent range{52, 57, {}};
                      for (int i = 0; i < 6; ++i) range.glyphs.push_back(test::SolidGlyph(2, 2, 3));
-                     spec.ranges.push_back(range);
-                     b = test::BuildFont(spec);
+                     content.ranges.push_back(range);
+                     b = test::BuildFont(content);
                    },
                    "digit records of range 1"},
         BrokenCase{"ranges that share a table and claim more records than the file holds",
@@ -123,26 +123,26 @@ INSTANTIATE_TEST_SUITE_P(
 // before or after its own table, and are read as they are when they are in
 // the file.
 TEST(DeviceFont, DigitRecordsOutsideAPartialRangeAreReadFromTheFile) {
-  test::FontSpec spec;
-  test::RangeSpec low{30, 49, {}};
+  test::FontContent content;
+  test::RangeContent low{30, 49, {}};
   for (int i = 0; i < 20; ++i) low.glyphs.push_back(test::SolidGlyph(i == 18 ? 11 : 1, 1, 1));  // code 48 is 11 wide
-  test::RangeSpec high{50, 57, {}};
+  test::RangeContent high{50, 57, {}};
   for (int i = 0; i < 8; ++i) high.glyphs.push_back(test::SolidGlyph(3, 1, 1));
-  spec.ranges = {low, high};
+  content.ranges = {low, high};
   std::string reason;
-  const auto font = DeviceFont::FromBytes(test::BuildFont(spec), reason);
+  const auto font = DeviceFont::FromBytes(test::BuildFont(content), reason);
   ASSERT_TRUE(font) << reason;
   EXPECT_EQ(font->Ranges()[0].digit_advance, 11);
   EXPECT_EQ(font->Ranges()[1].digit_advance, 11);  // its '0' record is the low range's code 48
 }
 
 TEST(DeviceFont, AcceptsAFontWithoutRangesAndEmptyGlyphsAnywhere) {
-  std::vector<uint8_t> bytes = test::BuildFont(test::FontSpec{});
+  std::vector<uint8_t> bytes = test::BuildFont(test::FontContent{});
   std::string reason;
   EXPECT_TRUE(DeviceFont::FromBytes(bytes, reason)) << reason;
-  test::FontSpec spec;
-  spec.ranges.push_back(test::RangeSpec{32, 32, {test::GlyphSpec{0, 0, 0, 0, 5, {}}}});
-  bytes = test::BuildFont(spec);
+  test::FontContent content;
+  content.ranges.push_back(test::RangeContent{32, 32, {test::GlyphContent{0, 0, 0, 0, 5, {}}}});
+  bytes = test::BuildFont(content);
   Put32(bytes, GlyphRecordAt(bytes, 0, 0) + 12, static_cast<uint32_t>(bytes.size()));  // no bitmap bytes to read
   EXPECT_TRUE(DeviceFont::FromBytes(bytes, reason)) << reason;
 }

@@ -14,9 +14,9 @@
 namespace velk {
 namespace {
 
-std::shared_ptr<const DeviceFont> Font(test::FontSpec spec = test::SampleFontSpec()) {
+std::shared_ptr<const DeviceFont> Font(test::FontContent content = test::SampleFont()) {
   std::string reason;
-  auto font = DeviceFont::FromBytes(test::BuildFont(spec), reason);
+  auto font = DeviceFont::FromBytes(test::BuildFont(content), reason);
   EXPECT_TRUE(font) << reason;
   return font;
 }
@@ -74,10 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                       WidthCase{"the text ends at a zero byte", std::string("A\0B", 3), 4}));
 
 TEST(DeviceTextWidth, MeasuresWhateverTheTypeAndSize) {
-  test::FontSpec spec = test::SampleFontSpec();
-  spec.object_type = 3;
-  spec.size = 250;
-  EXPECT_EQ(DeviceTextWidth("AB", *Font(spec)), 6);
+  test::FontContent content = test::SampleFont();
+  content.object_type = 3;
+  content.size = 250;
+  EXPECT_EQ(DeviceTextWidth("AB", *Font(content)), 6);
 }
 
 // Coverage per level for a colour alpha: trunc(255 a) for 15, else
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DrawGlyphTest,
                                                      kCoverage255}));
 
 TEST(DrawGlyph, IgnoresThePaddingNibbleOfAnOddWidthRow) {
-  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFontSpec());
+  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFont());
   const size_t bitmap = test::Get32(bytes, test::GlyphRecordAt(bytes, 1, 0) + 12);
   bytes[bitmap + 1] |= 0x0F;  // row 0: levels 15 8 | 1 pad
   bytes[bitmap + 3] |= 0x0F;  // row 1: levels 7 0 | 15 pad
@@ -156,9 +156,9 @@ TEST(DrawGlyph, CentresANarrowDigitInTheWidestDigitsCell) {
 }
 
 TEST(DrawGlyph, DrawsNothingForCodesInNoRange) {
-  test::FontSpec spec = test::SampleFontSpec();
-  spec.ranges.push_back(test::RangeSpec{0, 0, {test::SolidGlyph(3, 3, 5)}});
-  const auto font = Font(spec);
+  test::FontContent content = test::SampleFont();
+  content.ranges.push_back(test::RangeContent{0, 0, {test::SolidGlyph(3, 3, 5)}});
+  const auto font = Font(content);
   auto frame = std::make_unique<FrameBuffer>();
   EXPECT_EQ(DrawGlyph(*frame, 'z', 10, 10, 0xFFFFFFFF, *font), 0);
   EXPECT_EQ(DrawGlyph(*frame, 0, 10, 10, 0xFFFFFFFF, *font), 0);    // code 0 never matches
@@ -192,11 +192,11 @@ void PrintTo(const HeaderCase& c, std::ostream* os) { *os << "type " << c.object
 class DrawDeviceTextHeader : public ::testing::TestWithParam<HeaderCase> {};
 
 TEST_P(DrawDeviceTextHeader, DrawsOnlyFontsOfType4UpToSize200) {
-  test::FontSpec spec = test::SampleFontSpec();
-  spec.object_type = GetParam().object_type;
-  spec.size = GetParam().size;
+  test::FontContent content = test::SampleFont();
+  content.object_type = GetParam().object_type;
+  content.size = GetParam().size;
   auto frame = std::make_unique<FrameBuffer>();
-  DrawDeviceText(*frame, "B", 5, 5, 0xFFFFFFFF, *Font(spec));
+  DrawDeviceText(*frame, "B", 5, 5, 0xFFFFFFFF, *Font(content));
   EXPECT_EQ(frame->Pixel(5, 5) == 0xFFFFFFFFu, GetParam().drawn);
 }
 

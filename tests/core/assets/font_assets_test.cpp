@@ -24,8 +24,8 @@ class FontAssets : public ::testing::Test {
     project->folder = folder.Path();
     ResetPackageList(*project);
   }
-  size_t WriteFont(const std::string& name, const test::FontSpec& spec = test::SampleFontSpec()) {
-    const std::vector<uint8_t> bytes = test::BuildFont(spec);
+  size_t WriteFont(const std::string& name, const test::FontContent& content = test::SampleFont()) {
+    const std::vector<uint8_t> bytes = test::BuildFont(content);
     folder.Write(name, bytes);
     return bytes.size();
   }
@@ -56,13 +56,13 @@ struct FontRefusal {
 void PrintTo(const FontRefusal& c, std::ostream* os) { *os << c.what; }
 
 std::vector<uint8_t> Truncated() {
-  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFontSpec());
+  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFont());
   bytes.resize(bytes.size() - 3);
   return bytes;
 }
 
 std::vector<uint8_t> TooManyRanges() {
-  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFontSpec());
+  std::vector<uint8_t> bytes = test::BuildFont(test::SampleFont());
   test::Put32(bytes, 4, 1000);
   return bytes;
 }
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FontAssetRefusal,
                                                        "ranges runs past"}));
 
 TEST_F(FontAssets, RefusesAFileTooLargeToBeAFont) {
-  folder.Write("huge.fon", test::BuildFont(test::SampleFontSpec()));
+  folder.Write("huge.fon", test::BuildFont(test::SampleFont()));
   std::filesystem::resize_file(folder.Path() + "huge.fon", kMaxFontFileBytes + 1);  // sparse: no disk needed
   EXPECT_FALSE(LoadFontAsset(*project, "huge.fon"));
   ASSERT_EQ(project->log.Size(), 1u);
@@ -112,8 +112,8 @@ TEST_F(FontAssets, RefusesTheTwentyFirstFont) {
 
 TEST_F(FontAssets, ReplaceTakesTheNameAndAddsTheNewSize) {
   const size_t first = WriteFont("a.fon");
-  test::FontSpec small;
-  small.ranges.push_back(test::RangeSpec{32, 32, {test::SolidGlyph(1, 1, 3)}});
+  test::FontContent small;
+  small.ranges.push_back(test::RangeContent{32, 32, {test::SolidGlyph(1, 1, 3)}});
   const size_t second = WriteFont("b.fon", small);
   ASSERT_TRUE(LoadFontAsset(*project, "a.fon"));
   const auto font = ReplaceFontAsset(*project, "\"b.fon\"", 0);

@@ -14,7 +14,7 @@
 namespace velk {
 namespace {
 
-using test::PngSpec;
+using test::PngContent;
 
 // RGBA of pixel (x, y) as 0xRRGGBBAA.
 uint32_t Rgba(const Picture& picture, int x, int y) {
@@ -32,36 +32,36 @@ std::vector<uint32_t> AllRgba(const Picture& picture) {
 
 struct DecodeCase {
   const char* what;
-  PngSpec spec;
+  PngContent content;
   std::vector<uint32_t> expected;  // 0xRRGGBBAA per pixel
 };
 
 void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.what; }
 
-PngSpec Spec(int width, int height, int colour_type, int bit_depth, std::vector<uint16_t> samples) {
-  PngSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.colour_type = colour_type;
-  spec.bit_depth = bit_depth;
-  spec.samples = std::move(samples);
-  return spec;
+PngContent Content(int width, int height, int colour_type, int bit_depth, std::vector<uint16_t> samples) {
+  PngContent content;
+  content.width = width;
+  content.height = height;
+  content.colour_type = colour_type;
+  content.bit_depth = bit_depth;
+  content.samples = std::move(samples);
+  return content;
 }
 
-PngSpec WithKey(PngSpec spec, std::vector<uint16_t> key) {
-  spec.key = std::move(key);
-  return spec;
+PngContent WithKey(PngContent content, std::vector<uint16_t> key) {
+  content.key = std::move(key);
+  return content;
 }
 
-PngSpec WithPalette(PngSpec spec, std::vector<uint8_t> palette, std::vector<uint8_t> alpha = {}) {
-  spec.palette = std::move(palette);
-  spec.palette_alpha = std::move(alpha);
-  return spec;
+PngContent WithPalette(PngContent content, std::vector<uint8_t> palette, std::vector<uint8_t> alpha = {}) {
+  content.palette = std::move(palette);
+  content.palette_alpha = std::move(alpha);
+  return content;
 }
 
-PngSpec Interlaced(PngSpec spec) {
-  spec.interlaced = true;
-  return spec;
+PngContent Interlaced(PngContent content) {
+  content.interlaced = true;
+  return content;
 }
 
 // A 9 x 9 RGBA pattern: large enough that all seven interlace passes hold pixels.
@@ -91,12 +91,12 @@ TEST_P(ReadPngPictureTest, ExpandsEveryFormatToRgbAndAlpha) {
   const DecodeCase& c = GetParam();
   test::TempFolder folder;
   const std::string path = folder.Path() + "in.png";
-  ASSERT_TRUE(test::WritePng(path, c.spec)) << c.what;
+  ASSERT_TRUE(test::WritePng(path, c.content)) << c.what;
   Picture picture;
   std::string reason;
   ASSERT_TRUE(ReadPngPicture(path, 2047, picture, reason)) << c.what << ": " << reason;
-  EXPECT_EQ(picture.width, c.spec.width);
-  EXPECT_EQ(picture.height, c.spec.height);
+  EXPECT_EQ(picture.width, c.content.width);
+  EXPECT_EQ(picture.height, c.content.height);
   ASSERT_EQ(picture.rgb.size(), c.expected.size() * 3);
   ASSERT_EQ(picture.alpha.size(), c.expected.size());
   EXPECT_EQ(AllRgba(picture), c.expected) << c.what;
@@ -105,39 +105,39 @@ TEST_P(ReadPngPictureTest, ExpandsEveryFormatToRgbAndAlpha) {
 INSTANTIATE_TEST_SUITE_P(
     Formats, ReadPngPictureTest,
     ::testing::Values(
-        DecodeCase{"grey 1 bit", Spec(3, 2, 0, 1, {0, 1, 1, 0, 1, 0}),
+        DecodeCase{"grey 1 bit", Content(3, 2, 0, 1, {0, 1, 1, 0, 1, 0}),
                    {0x000000FF, 0xFFFFFFFF, 0xFFFFFFFF, 0x000000FF, 0xFFFFFFFF, 0x000000FF}},
-        DecodeCase{"grey 2 bit scales to 0, 85, 170, 255", Spec(4, 1, 0, 2, {0, 1, 2, 3}),
+        DecodeCase{"grey 2 bit scales to 0, 85, 170, 255", Content(4, 1, 0, 2, {0, 1, 2, 3}),
                    {0x000000FF, 0x555555FF, 0xAAAAAAFF, 0xFFFFFFFF}},
-        DecodeCase{"grey 4 bit scales by 17", Spec(3, 1, 0, 4, {0, 7, 15}), {0x000000FF, 0x777777FF, 0xFFFFFFFF}},
-        DecodeCase{"grey 8 bit with a transparent key", WithKey(Spec(2, 1, 0, 8, {7, 8}), {7}),
+        DecodeCase{"grey 4 bit scales by 17", Content(3, 1, 0, 4, {0, 7, 15}), {0x000000FF, 0x777777FF, 0xFFFFFFFF}},
+        DecodeCase{"grey 8 bit with a transparent key", WithKey(Content(2, 1, 0, 8, {7, 8}), {7}),
                    {0x07070700, 0x080808FF}},
-        DecodeCase{"grey 16 bit keeps the high byte", Spec(3, 1, 0, 16, {0x1234, 0xFFFF, 0x00FF}),
+        DecodeCase{"grey 16 bit keeps the high byte", Content(3, 1, 0, 16, {0x1234, 0xFFFF, 0x00FF}),
                    {0x121212FF, 0xFFFFFFFF, 0x000000FF}},
-        DecodeCase{"grey 16 bit key compares all 16 bits", WithKey(Spec(2, 1, 0, 16, {0x1234, 0x12FF}), {0x1234}),
+        DecodeCase{"grey 16 bit key compares all 16 bits", WithKey(Content(2, 1, 0, 16, {0x1234, 0x12FF}), {0x1234}),
                    {0x12121200, 0x121212FF}},
-        DecodeCase{"RGB 8 bit", Spec(2, 1, 2, 8, {1, 2, 3, 250, 251, 252}), {0x010203FF, 0xFAFBFCFF}},
-        DecodeCase{"RGB 8 bit with a transparent key", WithKey(Spec(2, 1, 2, 8, {1, 2, 3, 1, 2, 4}), {1, 2, 3}),
+        DecodeCase{"RGB 8 bit", Content(2, 1, 2, 8, {1, 2, 3, 250, 251, 252}), {0x010203FF, 0xFAFBFCFF}},
+        DecodeCase{"RGB 8 bit with a transparent key", WithKey(Content(2, 1, 2, 8, {1, 2, 3, 1, 2, 4}), {1, 2, 3}),
                    {0x01020300, 0x010204FF}},
-        DecodeCase{"RGB 16 bit", Spec(1, 1, 2, 16, {0xABCD, 0x1234, 0x00FF}), {0xAB1200FF}},
-        DecodeCase{"palette 1 bit", WithPalette(Spec(3, 1, 3, 1, {0, 1, 1}), {9, 8, 7, 6, 5, 4}),
+        DecodeCase{"RGB 16 bit", Content(1, 1, 2, 16, {0xABCD, 0x1234, 0x00FF}), {0xAB1200FF}},
+        DecodeCase{"palette 1 bit", WithPalette(Content(3, 1, 3, 1, {0, 1, 1}), {9, 8, 7, 6, 5, 4}),
                    {0x090807FF, 0x060504FF, 0x060504FF}},
-        DecodeCase{"palette 2 bit with partial tRNS", WithPalette(Spec(4, 1, 3, 2, {0, 1, 2, 3}), kPalette4, {0, 128}),
+        DecodeCase{"palette 2 bit with partial tRNS", WithPalette(Content(4, 1, 3, 2, {0, 1, 2, 3}), kPalette4, {0, 128}),
                    {0xFF000000, 0x00FF0080, 0x0000FFFF, 0x0A141EFF}},
-        DecodeCase{"palette 4 bit", WithPalette(Spec(2, 1, 3, 4, {4, 3}), kPalette), {0xC86432FF, 0x0A141EFF}},
-        DecodeCase{"palette 8 bit with tRNS", WithPalette(Spec(2, 1, 3, 8, {4, 0}), kPalette, {1, 2, 3, 4, 5}),
+        DecodeCase{"palette 4 bit", WithPalette(Content(2, 1, 3, 4, {4, 3}), kPalette), {0xC86432FF, 0x0A141EFF}},
+        DecodeCase{"palette 8 bit with tRNS", WithPalette(Content(2, 1, 3, 8, {4, 0}), kPalette, {1, 2, 3, 4, 5}),
                    {0xC8643205, 0xFF000001}},
-        DecodeCase{"grey and alpha 8 bit", Spec(2, 1, 4, 8, {10, 20, 255, 0}), {0x0A0A0A14, 0xFFFFFF00}},
-        DecodeCase{"grey and alpha 16 bit", Spec(1, 1, 4, 16, {0x80FF, 0x4001}), {0x80808040}},
-        DecodeCase{"RGBA 8 bit", Spec(1, 2, 6, 8, {1, 2, 3, 4, 5, 6, 7, 8}), {0x01020304, 0x05060708}},
-        DecodeCase{"RGBA 16 bit", Spec(1, 1, 6, 16, {0x1111, 0x22FF, 0x3300, 0x4480}), {0x11223344}},
-        DecodeCase{"RGBA 8 bit interlaced", Interlaced(Spec(9, 9, 6, 8, Pattern(4, 1))), PatternRgba()},
-        DecodeCase{"RGBA 16 bit interlaced", Interlaced(Spec(9, 9, 6, 16, Pattern(4, 257))), PatternRgba()},
-        DecodeCase{"palette 2 bit interlaced", Interlaced(WithPalette(Spec(3, 3, 3, 2, {0, 1, 2, 3, 0, 1, 2, 3, 0}),
+        DecodeCase{"grey and alpha 8 bit", Content(2, 1, 4, 8, {10, 20, 255, 0}), {0x0A0A0A14, 0xFFFFFF00}},
+        DecodeCase{"grey and alpha 16 bit", Content(1, 1, 4, 16, {0x80FF, 0x4001}), {0x80808040}},
+        DecodeCase{"RGBA 8 bit", Content(1, 2, 6, 8, {1, 2, 3, 4, 5, 6, 7, 8}), {0x01020304, 0x05060708}},
+        DecodeCase{"RGBA 16 bit", Content(1, 1, 6, 16, {0x1111, 0x22FF, 0x3300, 0x4480}), {0x11223344}},
+        DecodeCase{"RGBA 8 bit interlaced", Interlaced(Content(9, 9, 6, 8, Pattern(4, 1))), PatternRgba()},
+        DecodeCase{"RGBA 16 bit interlaced", Interlaced(Content(9, 9, 6, 16, Pattern(4, 257))), PatternRgba()},
+        DecodeCase{"palette 2 bit interlaced", Interlaced(WithPalette(Content(3, 3, 3, 2, {0, 1, 2, 3, 0, 1, 2, 3, 0}),
                                                                       kPalette4, {0, 128})),
                    {0xFF000000, 0x00FF0080, 0x0000FFFF, 0x0A141EFF, 0xFF000000, 0x00FF0080, 0x0000FFFF, 0x0A141EFF,
                     0xFF000000}},
-        DecodeCase{"grey 1 bit interlaced", Interlaced(Spec(9, 1, 0, 1, {1, 0, 1, 1, 0, 0, 1, 0, 1})),
+        DecodeCase{"grey 1 bit interlaced", Interlaced(Content(9, 1, 0, 1, {1, 0, 1, 1, 0, 0, 1, 0, 1})),
                    {0xFFFFFFFF, 0x000000FF, 0xFFFFFFFF, 0xFFFFFFFF, 0x000000FF, 0x000000FF, 0xFFFFFFFF, 0x000000FF,
                     0xFFFFFFFF}}));
 
@@ -156,8 +156,8 @@ TEST_P(ReadPngPictureSize, RefusesSidesAbove2047) {
   const SizeCase& c = GetParam();
   test::TempFolder folder;
   const std::string path = folder.Path() + "wide.png";
-  PngSpec spec = Spec(c.width, c.height, 0, 1, std::vector<uint16_t>(static_cast<size_t>(c.width * c.height), 1));
-  ASSERT_TRUE(test::WritePng(path, spec));
+  PngContent content = Content(c.width, c.height, 0, 1, std::vector<uint16_t>(static_cast<size_t>(c.width * c.height), 1));
+  ASSERT_TRUE(test::WritePng(path, content));
   Picture picture;
   std::string reason;
   EXPECT_EQ(ReadPngPicture(path, 2047, picture, reason), c.read) << reason;
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadPngPictureSize,
 TEST(ReadPngPicture, RefusesMissingEmptyAndTruncatedFiles) {
   test::TempFolder folder;
   const std::string whole = folder.Path() + "whole.png";
-  ASSERT_TRUE(test::WritePng(whole, Interlaced(Spec(9, 9, 6, 8, Pattern(4, 1)))));
+  ASSERT_TRUE(test::WritePng(whole, Interlaced(Content(9, 9, 6, 8, Pattern(4, 1)))));
   const auto size = static_cast<size_t>(std::filesystem::file_size(whole));
   std::filesystem::copy_file(whole, folder.Path() + "cut.png");
   std::filesystem::resize_file(folder.Path() + "cut.png", size / 2);

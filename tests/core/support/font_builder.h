@@ -7,7 +7,7 @@ namespace velk::test {
 
 // A glyph to write: its record fields and its coverage levels (0..15), one
 // per pixel, row by row.
-struct GlyphSpec {
+struct GlyphContent {
   uint16_t width = 0;
   uint16_t height = 0;
   int16_t x_pos = 0;
@@ -16,16 +16,16 @@ struct GlyphSpec {
   std::vector<uint8_t> levels;
 };
 
-struct RangeSpec {
+struct RangeContent {
   uint16_t first = 0;
   uint16_t last = 0;
-  std::vector<GlyphSpec> glyphs;  // last - first + 1 of them
+  std::vector<GlyphContent> glyphs;  // last - first + 1 of them
 };
 
-struct FontSpec {
+struct FontContent {
   uint16_t object_type = 4;
   uint16_t size = 16;
-  std::vector<RangeSpec> ranges;
+  std::vector<RangeContent> ranges;
 };
 
 inline void Put16(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
@@ -51,23 +51,23 @@ inline size_t GlyphRecordAt(const std::vector<uint8_t>& bytes, size_t range, siz
 // The bytes of a .fon file laid out as the generator does: header, range
 // table, the glyph tables in range order, then the bitmaps (4 bits per
 // pixel, high nibble first, each row padded to a whole byte).
-inline std::vector<uint8_t> BuildFont(const FontSpec& spec) {
-  std::vector<uint8_t> bytes(8 + 8 * spec.ranges.size(), 0);
-  Put16(bytes, 0, spec.object_type);
-  Put16(bytes, 2, spec.size);
-  Put32(bytes, 4, static_cast<uint32_t>(spec.ranges.size()));
+inline std::vector<uint8_t> BuildFont(const FontContent& content) {
+  std::vector<uint8_t> bytes(8 + 8 * content.ranges.size(), 0);
+  Put16(bytes, 0, content.object_type);
+  Put16(bytes, 2, content.size);
+  Put32(bytes, 4, static_cast<uint32_t>(content.ranges.size()));
   std::vector<size_t> tables;
-  for (size_t r = 0; r < spec.ranges.size(); ++r) {
-    const RangeSpec& range = spec.ranges[r];
+  for (size_t r = 0; r < content.ranges.size(); ++r) {
+    const RangeContent& range = content.ranges[r];
     Put16(bytes, RangeEntryAt(r), range.first);
     Put16(bytes, RangeEntryAt(r) + 2, range.last);
     Put32(bytes, RangeEntryAt(r) + 4, static_cast<uint32_t>(bytes.size()));
     tables.push_back(bytes.size());
     bytes.resize(bytes.size() + 16 * range.glyphs.size(), 0);
   }
-  for (size_t r = 0; r < spec.ranges.size(); ++r) {
-    for (size_t g = 0; g < spec.ranges[r].glyphs.size(); ++g) {
-      const GlyphSpec& glyph = spec.ranges[r].glyphs[g];
+  for (size_t r = 0; r < content.ranges.size(); ++r) {
+    for (size_t g = 0; g < content.ranges[r].glyphs.size(); ++g) {
+      const GlyphContent& glyph = content.ranges[r].glyphs[g];
       const size_t record = tables[r] + 16 * g;
       Put16(bytes, record, glyph.width);
       Put16(bytes, record + 2, glyph.height);
@@ -89,8 +89,8 @@ inline std::vector<uint8_t> BuildFont(const FontSpec& spec) {
 }
 
 // A glyph of the given size with every pixel at `level`.
-inline GlyphSpec SolidGlyph(uint16_t width, uint16_t height, uint16_t cursor_dist, uint8_t level = 15) {
-  return GlyphSpec{width, height, 0, 0, cursor_dist, std::vector<uint8_t>(size_t{width} * height, level)};
+inline GlyphContent SolidGlyph(uint16_t width, uint16_t height, uint16_t cursor_dist, uint8_t level = 15) {
+  return GlyphContent{width, height, 0, 0, cursor_dist, std::vector<uint8_t>(size_t{width} * height, level)};
 }
 
 }  // namespace velk::test

@@ -21,38 +21,38 @@ struct Packed {
   png_color_16 key{};
 };
 
-Packed Pack(const PngSpec& spec) {
+Packed Pack(const PngContent& content) {
   Packed packed;
-  const int channels = ChannelsOf(spec.colour_type);
-  const int samples_per_row = spec.width * channels;
-  const size_t row_bytes = (static_cast<size_t>(samples_per_row) * static_cast<size_t>(spec.bit_depth) + 7) / 8;
-  for (int y = 0; y < spec.height; ++y) {
+  const int channels = ChannelsOf(content.colour_type);
+  const int samples_per_row = content.width * channels;
+  const size_t row_bytes = (static_cast<size_t>(samples_per_row) * static_cast<size_t>(content.bit_depth) + 7) / 8;
+  for (int y = 0; y < content.height; ++y) {
     std::vector<png_byte> row(row_bytes, 0);
     for (int i = 0; i < samples_per_row; ++i) {
-      const uint16_t value = spec.samples[static_cast<size_t>(y * samples_per_row + i)];
-      if (spec.bit_depth == 16) {
+      const uint16_t value = content.samples[static_cast<size_t>(y * samples_per_row + i)];
+      if (content.bit_depth == 16) {
         row[static_cast<size_t>(i) * 2] = static_cast<png_byte>(value >> 8);
         row[static_cast<size_t>(i) * 2 + 1] = static_cast<png_byte>(value & 0xFF);
-      } else if (spec.bit_depth == 8) {
+      } else if (content.bit_depth == 8) {
         row[static_cast<size_t>(i)] = static_cast<png_byte>(value);
       } else {
-        const int per_byte = 8 / spec.bit_depth;
-        const int shift = 8 - spec.bit_depth * (i % per_byte + 1);
+        const int per_byte = 8 / content.bit_depth;
+        const int shift = 8 - content.bit_depth * (i % per_byte + 1);
         row[static_cast<size_t>(i / per_byte)] |= static_cast<png_byte>(value << shift);
       }
     }
     packed.rows.push_back(std::move(row));
   }
   for (auto& row : packed.rows) packed.pointers.push_back(row.data());
-  for (size_t i = 0; i + 2 < spec.palette.size(); i += 3)
-    packed.palette.push_back({spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
-  if (spec.key.size() == 1) packed.key.gray = spec.key[0];
-  if (spec.key.size() == 3) packed.key.red = spec.key[0], packed.key.green = spec.key[1], packed.key.blue = spec.key[2];
+  for (size_t i = 0; i + 2 < content.palette.size(); i += 3)
+    packed.palette.push_back({content.palette[i], content.palette[i + 1], content.palette[i + 2]});
+  if (content.key.size() == 1) packed.key.gray = content.key[0];
+  if (content.key.size() == 3) packed.key.red = content.key[0], packed.key.green = content.key[1], packed.key.blue = content.key[2];
   return packed;
 }
 
 // C style: libpng leaves by longjmp on an error.
-bool Encode(std::FILE* file, const PngSpec* spec, Packed* packed) {
+bool Encode(std::FILE* file, const PngContent* content, Packed* packed) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -65,14 +65,14 @@ bool Encode(std::FILE* file, const PngSpec* spec, Packed* packed) {
     return false;
   }
   png_init_io(png, file);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(spec->width), static_cast<png_uint_32>(spec->height),
-               spec->bit_depth, spec->colour_type, spec->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, static_cast<png_uint_32>(content->width), static_cast<png_uint_32>(content->height),
+               content->bit_depth, content->colour_type, content->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (!packed->palette.empty())
     png_set_PLTE(png, info, packed->palette.data(), static_cast<int>(packed->palette.size()));
-  if (!spec->palette_alpha.empty())
-    png_set_tRNS(png, info, spec->palette_alpha.data(), static_cast<int>(spec->palette_alpha.size()), nullptr);
-  else if (!spec->key.empty())
+  if (!content->palette_alpha.empty())
+    png_set_tRNS(png, info, content->palette_alpha.data(), static_cast<int>(content->palette_alpha.size()), nullptr);
+  else if (!content->key.empty())
     png_set_tRNS(png, info, nullptr, 0, &packed->key);
   png_set_rows(png, info, packed->pointers.data());
   png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
@@ -91,14 +91,14 @@ int ChannelsOf(int colour_type) {
   }
 }
 
-bool WritePng(const std::string& path, const PngSpec& spec) {
-  const size_t expected = static_cast<size_t>(spec.width) * static_cast<size_t>(spec.height) *
-                          static_cast<size_t>(ChannelsOf(spec.colour_type));
-  if (spec.samples.size() != expected) return false;
-  Packed packed = Pack(spec);
+bool WritePng(const std::string& path, const PngContent& content) {
+  const size_t expected = static_cast<size_t>(content.width) * static_cast<size_t>(content.height) *
+                          static_cast<size_t>(ChannelsOf(content.colour_type));
+  if (content.samples.size() != expected) return false;
+  Packed packed = Pack(content);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
-  const bool written = Encode(file, &spec, &packed);
+  const bool written = Encode(file, &content, &packed);
   std::fclose(file);
   return written;
 }

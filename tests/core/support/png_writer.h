@@ -8,7 +8,7 @@ namespace velk::test {
 
 // The raw content of a PNG file to write: samples exactly as the format holds
 // them (bit depth 1..16, interlaced or not), with optional palette and tRNS.
-struct PngSpec {
+struct PngContent {
   int width = 1;
   int height = 1;
   int colour_type = 6;  // PNG colour type: 0 grey, 2 RGB, 3 palette, 4 grey + alpha, 6 RGBA
@@ -23,7 +23,7 @@ struct PngSpec {
 };
 
 // Writes the PNG with libpng; false when libpng refused the content.
-bool WritePng(const std::string& path, const PngSpec& spec);
+bool WritePng(const std::string& path, const PngContent& content);
 
 // The channels per pixel of a colour type.
 int ChannelsOf(int colour_type);
@@ -34,14 +34,14 @@ namespace velk::test {
 
 // An 8-bit RGBA PNG of the given pixels (0xRRGGBBAA, row by row).
 inline bool WriteRgbaPng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels) {
-  PngSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.colour_type = 6;
-  spec.bit_depth = 8;
+  PngContent content;
+  content.width = width;
+  content.height = height;
+  content.colour_type = 6;
+  content.bit_depth = 8;
   for (uint32_t word : pixels)
-    for (int shift = 24; shift >= 0; shift -= 8) spec.samples.push_back(static_cast<uint16_t>(word >> shift & 0xFF));
-  return WritePng(path, spec);
+    for (int shift = 24; shift >= 0; shift -= 8) content.samples.push_back(static_cast<uint16_t>(word >> shift & 0xFF));
+  return WritePng(path, content);
 }
 
 }  // namespace velk::test
