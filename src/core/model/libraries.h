@@ -1,14 +1,17 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace velk {
 
-// A picture as the workstation shows it: 8-bit RGB rows and an 8-bit alpha plane.
+// A picture as the workstation shows it: 8-bit RGB rows (red, green, blue per
+// pixel) and an 8-bit alpha plane, both from the top-left pixel.
 struct Picture {
   int width = 0;
   int height = 0;
@@ -16,20 +19,26 @@ struct Picture {
   std::vector<uint8_t> alpha;  // width * height
 };
 
-// A device image: one header word (type, width, height) and the colour words.
-using DeviceImage = std::vector<uint32_t>;
+// A device image: one header word (type, width, height) followed by the
+// colour words. Its memory is the one allocation of an image load that may
+// fail as a value ("Allocation error 1."), so it is not a std::vector.
+struct DeviceImage {
+  std::unique_ptr<uint32_t[]> words;
+  size_t size = 0;  // number of words, header included
+
+  std::span<const uint32_t> Words() const { return {words.get(), size}; }
+  std::span<uint32_t> Words() { return {words.get(), size}; }
+};
 
 struct ImageEntry {
-  std::string file_name;
+  std::string file_name;  // as written in the script, without surrounding quotes
   Picture picture;
   Picture preview;
-  std::shared_ptr<const DeviceImage> device;  // empty when the file was not usable
+  std::shared_ptr<const DeviceImage> device;  // empty when the memory could not be had
 };
 
-// The bytes of a device font file.
-struct DeviceFont {
-  std::vector<uint8_t> bytes;
-};
+// A loaded device font file; defined with its reader (assets/device_font.h).
+class DeviceFont;
 
 inline constexpr size_t kImageSlots = 100;
 inline constexpr size_t kFontSlots = 20;
@@ -39,7 +48,6 @@ struct ImageLibrary {
   // Slot n-1 holds the image of IMAGE_LOAD.n; elements find pictures here.
   std::array<std::shared_ptr<const DeviceImage>, kImageSlots> slots{};
   std::vector<ImageEntry> entries;  // declaration order, at most kImageSlots
-  uint32_t device_memory = 0;       // device bytes of all loaded images
 };
 
 struct FontLibrary {

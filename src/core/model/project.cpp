@@ -86,6 +86,7 @@ void ClearProject(Project& project) {
   for (Page_Def& page : project.pages) page.elements.clear();
   project.images = ImageLibrary{};
   project.fonts = FontLibrary{};
+  project.device_memory = 0;
   project.palette.count = 0;
   project.groups = {};
   project.next_group = 1;

@@ -15,6 +15,7 @@
 #include "model/link.h"
 #include "model/log.h"
 #include "model/logic_tables.h"
+#include "model/package_list.h"
 
 namespace velk {
 
@@ -83,6 +84,7 @@ struct Project {
   std::array<Page_Def, kPageCount> pages;  // pages[0] is page 1
   ImageLibrary images;
   FontLibrary fonts;
+  uint32_t device_memory = 0;  // bytes the device needs for the loaded images and fonts
   Palette palette;
   std::array<GroupRecord, kGroupRecords> groups;
   int32_t next_group = 1;
@@ -99,6 +101,7 @@ struct Project {
   uint32_t clock_ms = 0;  // the millisecond clock: emulated milliseconds, read by every timed block
 
   std::string folder;                   // the script's folder, with a trailing separator
+  PackageList package;                  // started afresh by every Open, kept by ClearProject
   std::vector<std::string> logic_text;  // the lines after the first "GREND;" line
   std::vector<std::string> snapshot;    // the script as last opened or saved
   bool logic_valid = false;
@@ -117,9 +120,10 @@ struct Project {
   const RequestBlock* Request(RequestLink link) const;
 };
 
-// Empties the model for a new load, MATH expression trees included. Inputs set
-// from outside (analogue and digital inputs, palette entries), the clock, the
-// logic text, the folder and the log stay.
+// Empties the model for a new load, MATH expression trees and the device
+// memory total included. Inputs set from outside (analogue and digital
+// inputs, palette entries), the clock, the logic text, the folder, the package
+// file list and the log stay.
 void ClearProject(Project& project);
 
 // Copies an element after the last one of the page its PAGE names.

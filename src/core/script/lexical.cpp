@@ -55,4 +55,9 @@ LexedLine ApplyLexicalRules(std::string_view line) {
   return lexed;
 }
 
+std::string_view UnquotedName(std::string_view name) {
+  if (name.size() >= 2 && name.front() == '"' && name.back() == '"') return name.substr(1, name.size() - 2);
+  return name;
+}
+
 }  // namespace velk

@@ -70,4 +70,8 @@ struct LexedLine {
 
 LexedLine ApplyLexicalRules(std::string_view line);
 
+// A file name as the script writes it, without the double quotes around it
+// (a name that both begins and ends with a quote, "x.png"); any other name as is.
+std::string_view UnquotedName(std::string_view name);
+
 }  // namespace velk

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "model/project.h"
+#include "package/package_list.h"
 #include "script/lexical.h"
 #include "script/read_file.h"
 #include "script/writer.h"
@@ -54,6 +55,7 @@ std::vector<std::string> ReadScriptLines(const std::string& path) {
 
 OpenResult OpenProject(Project& project, const std::string& path) {
   OpenResult result;
+  ResetPackageList(project);
   ClearProject(project);
   const std::vector<std::string> lines = ReadScriptLines(path);
   project.folder = FolderOf(path);

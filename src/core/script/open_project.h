@@ -16,10 +16,11 @@ struct OpenResult {
   LoadReport report;
 };
 
-// Opens a project script as the program's Open does: clears the model, makes
-// the script's folder the project folder, loads the script, logs the verdict,
-// sets or clears the logic-valid and CAN output flags, and fills the logic
-// text with the lines after the first line that holds "GREND;".
+// Opens a project script as the program's Open does: starts the package file
+// list afresh ("logo.png", "scr.txt"), clears the model, makes the script's
+// folder the project folder, loads the script, logs the verdict, sets or
+// clears the logic-valid and CAN output flags, and fills the logic text with
+// the lines after the first line that holds "GREND;".
 OpenResult OpenProject(Project& project, const std::string& path);
 
 // The lines of a script file as the editor sees them: split at line feeds,

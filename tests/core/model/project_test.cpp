@@ -94,11 +94,10 @@ TEST(Project, ClearEmptiesTheModelButKeepsInputsPaletteEntriesAndLog) {
   project->logic.uds[1].pid = 0x2105;
   project->logic.uds_count = 2;
   project->device.logger_item.name = "Oil";
-  project->images.entries.push_back(ImageEntry{"a.png", {}, {}, std::make_shared<DeviceImage>(2, 5u)});
+  project->images.entries.push_back(ImageEntry{"a.png", {}, {}, std::make_shared<DeviceImage>()});
   project->images.slots[0] = project->images.entries[0].device;
-  project->images.device_memory = 8;
+  project->device_memory = 8;
   project->fonts.names.push_back("f.fon");
-  project->fonts.slots[3] = std::make_shared<DeviceFont>();
   project->evaluation.push_back({BlockKind::Tim, 0});
   project->leds.push_back({});
   project->device.page_source = Link{RowOf("ADC"), 1};
@@ -125,9 +124,8 @@ TEST(Project, ClearEmptiesTheModelButKeepsInputsPaletteEntriesAndLog) {
   EXPECT_TRUE(project->device.logger_item.name.empty());
   EXPECT_TRUE(project->images.entries.empty());
   EXPECT_EQ(project->images.slots[0], nullptr);
-  EXPECT_EQ(project->images.device_memory, 0u);
+  EXPECT_EQ(project->device_memory, 0u);
   EXPECT_TRUE(project->fonts.names.empty());
-  EXPECT_EQ(project->fonts.slots[3], nullptr);
   EXPECT_TRUE(project->evaluation.empty());
   EXPECT_TRUE(project->leds.empty());
   EXPECT_TRUE(project->device.page_source.Empty());
