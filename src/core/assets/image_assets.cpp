@@ -56,7 +56,14 @@ std::shared_ptr<const DeviceImage> LoadImageAsset(Project& project, std::string_
   }
   ImageEntry entry;
   entry.file_name = name;
-  if (!ReadPicture(project, name, entry.picture)) return nullptr;
+  if (!ReadPicture(project, name, entry.picture)) {
+    // The entry stays, without a picture, so that a save writes the
+    // declaration back and the images after it keep their numbers; the
+    // package list names the file, so a package cannot silently lack it.
+    project.images.entries.push_back(std::move(entry));
+    AddPackageFile(project, name);
+    return nullptr;
+  }
   MakePreview(entry.picture, entry.preview);
   std::shared_ptr<DeviceImage> device = MakeDeviceImage(project, entry.picture);
   if (!device) return nullptr;

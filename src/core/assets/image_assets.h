@@ -16,10 +16,11 @@ struct Project;
 // new image-library entry (the name without its quotes, the picture, its
 // preview and its device image), width x height x 4 bytes more in the device
 // memory total, and the name in the package file list. Returns the device
-// image, or nothing when the library already holds 100 images, the file is
-// missing, no valid PNG or wider or higher than 2047 pixels (a log line names
-// the file and the reason), or the device image's memory cannot be had
-// ("Allocation error 1."); then no entry is made and nothing is counted.
+// image, or nothing: when the file is missing, no valid PNG or wider or higher
+// than 2047 pixels, a log line names the file and the reason, and the entry
+// and the package name are kept without a picture or device image; when the
+// library already holds 100 images, or the device image's memory cannot be
+// had ("Allocation error 1."), no entry is made and nothing is counted.
 std::shared_ptr<const DeviceImage> LoadImageAsset(Project& project, std::string_view file_name);
 
 // Loads a different file into existing entry `entry` (0-based) for the image

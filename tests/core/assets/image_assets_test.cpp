@@ -105,14 +105,17 @@ void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.what; }
 
 class ImageAssetRefusal : public ImageAssets, public ::testing::WithParamInterface<RefusalCase> {};
 
-TEST_P(ImageAssetRefusal, MakesNoEntryAndLogsTheFileAndTheReason) {
+TEST_P(ImageAssetRefusal, KeepsAnEntryWithoutPictureAndLogsTheFileAndTheReason) {
   const RefusalCase& c = GetParam();
   if (!c.file.empty() && c.contents.empty()) Png(c.file, c.width, c.height);
   if (!c.file.empty() && !c.contents.empty()) folder.Write(c.file, c.contents);
   EXPECT_FALSE(LoadImageAsset(*project, "\"picture.png\""));
-  EXPECT_TRUE(project->images.entries.empty());
+  ASSERT_EQ(project->images.entries.size(), 1u);  // a save still writes its IMAGE_LOAD
+  EXPECT_EQ(project->images.entries[0].file_name, "picture.png");
+  EXPECT_EQ(project->images.entries[0].device, nullptr);
+  EXPECT_EQ(project->images.entries[0].picture.width, 0);
   EXPECT_EQ(project->device_memory, 0u);
-  EXPECT_EQ(project->package.names, (Names{"logo.png", "scr.txt"}));
+  EXPECT_EQ(project->package.names, (Names{"logo.png", "scr.txt", "picture.png"}));
   const std::vector<std::string> log = Log();
   ASSERT_EQ(log.size(), 1u) << c.what;
   EXPECT_NE(log[0].find("picture.png"), std::string::npos) << log[0];
@@ -243,7 +246,8 @@ TEST(ImageAssetsPngSuite, LoadsTheValidAndRefusesTheCorruptFiles) {
   }
   EXPECT_EQ(valid, 26);
   EXPECT_EQ(corrupt, 14);
-  EXPECT_EQ(project->images.entries.size(), 26u);
+  // The corrupt files keep entries without device images; only the valid ones count.
+  EXPECT_EQ(project->images.entries.size(), 40u);
   EXPECT_EQ(project->device_memory, memory);
 }
 
