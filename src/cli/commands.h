@@ -16,10 +16,16 @@ struct Command {
 };
 
 int RunCheck(const std::vector<std::string>& args);
+int RunDbc(const std::vector<std::string>& args);
+int RunCanlist(const std::vector<std::string>& args);
+int RunLogger(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
 
 extern const Command kCheckCommand;
+extern const Command kDbcCommand;
+extern const Command kCanlistCommand;
+extern const Command kLoggerCommand;
 
 }  // namespace velk::cli

@@ -10,7 +10,7 @@
 namespace velk::cli {
 namespace {
 
-const Command* const kCommands[] = {&kCheckCommand};
+const Command* const kCommands[] = {&kCheckCommand, &kDbcCommand, &kCanlistCommand, &kLoggerCommand};
 
 void PrintHelp(std::FILE* out) {
   std::fputs("usage: velk COMMAND [OPTIONS] ...\n\nCommands:\n", out);
