@@ -161,10 +161,12 @@ int ScanSignal(std::string_view line, SignalFields& f) {
   return read;
 }
 
-// The digits after "m" of a multiplexed signal's marker; 0 without digits.
+// The digits after "m" of a multiplexed signal's marker; 0 without digits,
+// and beyond any multiplexor when they pass 32 bits.
 uint32_t MultiplexerValue(std::string_view marker) {
   uint32_t value = 0;
-  std::from_chars(marker.data() + 1, marker.data() + marker.size(), value);
+  const auto result = std::from_chars(marker.data() + 1, marker.data() + marker.size(), value);
+  if (result.ec == std::errc::result_out_of_range) return std::numeric_limits<uint32_t>::max();
   return value;
 }
 
