@@ -3,8 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <numeric>
 #include <limits>
+#include <numeric>
 #include <ostream>
 
 namespace velk {

@@ -151,6 +151,8 @@ int ScanSignal(std::string_view line, SignalFields& f) {
   int read = 0;
   const auto field = [&read](bool matched) { return matched && ++read; };
   constexpr uint64_t kBits = 0xFFFF;
+  // The chain stops at the first part that does not match; `read` has
+  // counted the fields before it.
   (void)(s.Literal("SG_") && s.Blanks() && field(s.Until(99, ':', f.name)) && s.Literal(":") &&
          field(s.Unsigned(kBits, f.start_bit)) && s.Literal("|") && field(s.Unsigned(kBits, f.length)) &&
          s.Blanks() && s.Literal("@") && field(s.Word(2, f.order_and_sign)) && s.Blanks() && s.Literal("(") &&
