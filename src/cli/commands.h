@@ -19,6 +19,9 @@ struct Command {
 int RunCheck(const std::vector<std::string>& args);
 int RunSave(const std::vector<std::string>& args);
 int RunBuild(const std::vector<std::string>& args);
+int RunDbc(const std::vector<std::string>& args);
+int RunCanlist(const std::vector<std::string>& args);
+int RunLogger(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
@@ -30,5 +33,8 @@ void PrintLogLine(const std::string& line, std::FILE* out);
 extern const Command kCheckCommand;
 extern const Command kSaveCommand;
 extern const Command kBuildCommand;
+extern const Command kDbcCommand;
+extern const Command kCanlistCommand;
+extern const Command kLoggerCommand;
 
 }  // namespace velk::cli

@@ -10,7 +10,8 @@
 namespace velk::cli {
 namespace {
 
-const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kSaveCommand};
+const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kSaveCommand, &kDbcCommand,
+                                     &kCanlistCommand, &kLoggerCommand};
 
 void PrintHelp(std::FILE* out) {
   std::fputs("usage: velk COMMAND [OPTIONS] ...\n\nCommands:\n", out);

@@ -29,10 +29,14 @@ struct CanChannel {
   uint8_t declared = 0;
 };
 
+// A channel's @name in the CAN channel windows: as long as the name table
+// takes, so that a name the channel editor accepts is one Build accepts too.
+inline constexpr size_t kMaxChannelNameBytes = 63;
+
 // The editing record of the CAN channel windows.
 struct TCAN_CH_Def {
   CanChannel channel;
-  std::string name;  // at most 35 bytes
+  std::string name;  // "@" included, at most kMaxChannelNameBytes; empty when unnamed
   std::string comment;
 };
 
