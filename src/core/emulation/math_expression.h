@@ -54,8 +54,8 @@ ParsedExpression ParseExpression(Project& project, std::string_view text);
 double EvaluateExpression(const Project& project, int16_t root);
 
 // The 32-bit real that a value is stored as, rounded as IEEE arithmetic
-// rounds: a value beyond the 32-bit range becomes an infinity of its sign
-// (a plain cast leaves that case undefined).
+// rounds: past the largest real by half a step or more, a value becomes an
+// infinity of its sign (a plain cast leaves that case undefined).
 float NarrowToFloat(double value);
 
 // Empties the registry and detaches every MATH block from its tree; the blocks

@@ -1,8 +1,10 @@
 #include "script/can_statements.h"
 
 #include <array>
+#include <string>
 
 #include "model/project.h"
+#include "script/instance.h"
 #include "script/lexical.h"
 #include "script/numbers.h"
 #include "script/references.h"
@@ -23,8 +25,9 @@ bool ReadStartPos(std::string_view text, uint8_t& field) {
 }
 
 bool ParseChannel(Project& project, size_t bus, int32_t n, std::string_view value) {
-  if (n > static_cast<int32_t>(kCanChannels)) return false;
-  CanChannel& channel = project.can.channels[bus][static_cast<size_t>(n - 1)];
+  CanChannel* record = Instance(project, project.can.channels[bus], n, bus == 0 ? "CAN1_CHANNEL" : "CAN2_CHANNEL");
+  if (!record) return false;
+  CanChannel& channel = *record;
   if (channel.declared) project.parser_message = "Элемент уже был объявлен";
   if (!ParseCanChannelFields(channel, value)) return false;
   channel.declared = 1;
@@ -80,8 +83,9 @@ bool ReadOutField(Project& project, CanOutFrame& frame, CanSignal& signal, OutSt
 }
 
 bool ParseOut(Project& project, size_t bus, int32_t n, std::string_view value) {
-  if (n > static_cast<int32_t>(kCanOutFrames)) return false;
-  CanOutFrame& frame = project.can.outputs[bus][static_cast<size_t>(n - 1)];
+  CanOutFrame* record = Instance(project, project.can.outputs[bus], n, bus == 0 ? "CAN1_OUT" : "CAN2_OUT");
+  if (!record) return false;
+  CanOutFrame& frame = *record;
   if (frame.signal_count == 0 && frame.enable.Empty()) {
     frame.enable = kLinkHi;
     frame.format = 0;

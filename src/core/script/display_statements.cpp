@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/project.h"
+#include "script/instance.h"
 #include "script/lexical.h"
 #include "script/numbers.h"
 #include "script/references.h"
@@ -47,15 +48,16 @@ bool ReadLedChannel(const Project& project, std::string_view text, Link& source,
 
 bool ParseColorPalette(Project& project, int32_t n, std::string_view value) {
   Palette& palette = project.palette;
-  if (n > static_cast<int32_t>(kPaletteSize) || palette.count >= kPaletteSize) return false;
+  uint32_t* colour = Instance(project, palette.colours, n, "COLOR_PALETTE");
+  if (!colour || palette.count >= kPaletteSize) return false;
   if (value.size() != 10 || value.substr(0, 2) != "0x") return false;
-  palette.colours[static_cast<size_t>(n - 1)] = SwapRedBlue(ParseHexOrDecimal(value));
+  *colour = SwapRedBlue(ParseHexOrDecimal(value));
   ++palette.count;
   return true;
 }
 
 bool ParseLed(Project& project, int32_t n, std::string_view value) {
-  if (n > static_cast<int32_t>(kLeds) || project.leds.size() >= kMaxLedEntries) return false;
+  if (n < 1 || n > static_cast<int32_t>(kLeds) || project.leds.size() >= kMaxLedEntries) return false;
   LedEntry entry;
   entry.enable = kLinkHi;
   entry.color = 0xFF0000;
@@ -77,10 +79,10 @@ bool ParseLed(Project& project, int32_t n, std::string_view value) {
 }
 
 bool ParseAux(Project& project, int32_t n, std::string_view value) {
-  if (n > static_cast<int32_t>(project.device.aux.size())) return false;
-  Link& aux = project.device.aux[static_cast<size_t>(n - 1)];
-  aux = ResolveDigital(project, value);
-  return !aux.Empty();
+  Link* aux = Instance(project, project.device.aux, n, "AUX");
+  if (!aux) return false;
+  *aux = ResolveDigital(project, value);
+  return !aux->Empty();
 }
 
 bool ParseVelkRpm(Project& project, std::string_view value) { return ReadBuiltin(project, value, kSourceRpm); }

@@ -7,6 +7,7 @@
 
 #include "emulation/math_expression.h"
 #include "model/project.h"
+#include "script/instance.h"
 #include "script/lexical.h"
 #include "script/numbers.h"
 #include "script/references.h"
@@ -15,15 +16,6 @@ namespace velk {
 namespace {
 
 constexpr std::string_view kRedeclared = "Элемент уже был объявлен";
-
-// The record of instance n, or nullptr with the reason when the table has no
-// such instance: the tables are fixed, nothing is written past them.
-template <class Record, size_t N>
-Record* Instance(Project& project, std::array<Record, N>& table, int32_t n, std::string_view keyword) {
-  if (n >= 1 && static_cast<size_t>(n) <= N) return &table[static_cast<size_t>(n - 1)];
-  project.parser_message = std::string(keyword) + " has " + std::to_string(N) + " instances";
-  return nullptr;
-}
 
 // A block declared before is replaced all the same; the message lets Build
 // refuse the repetition while a load lets it pass.
@@ -215,7 +207,7 @@ bool ParseFilter(Project& project, int32_t n, std::string_view value) {
     if (name == "ENABLE") return Digital(project, text, filter->enable);
     if (name == "STEP_PER_MS") filter->step = ParseReal(text);
     // Per second in the script, per millisecond in the record.
-    else if (name == "STEP_PER_S") filter->step = static_cast<float>(ParseReal(text) * 0.001);
+    else if (name == "STEP_PER_S") filter->step = NarrowToReal(ParseDouble(text) * 0.001);
     else return false;
     return true;
   });

@@ -51,35 +51,58 @@ int32_t ParseInteger(std::string_view text) {
   return static_cast<int32_t>(value >= kLimit ? kLimit - 1 : value);
 }
 
-float ParseReal(std::string_view text) {
+// The decimal order m of a mantissa and exponent, the value lying in
+// [10^(m-1), 10^m): the integer digits run from `mantissa` to `integer_end`,
+// the fraction up to `end`. Only used to tell an overflow from an underflow;
+// all-zero digits give the lowest order.
+int64_t DecimalOrder(std::string_view text, size_t mantissa, size_t integer_end, size_t end, int64_t exponent) {
+  for (size_t at = mantissa; at < integer_end; ++at)
+    if (text[at] != '0') return exponent + static_cast<int64_t>(integer_end - at);
+  for (size_t at = integer_end + 1; at < end; ++at)
+    if (text[at] != '0') return exponent - static_cast<int64_t>(at - integer_end) + 1;
+  return INT64_MIN;
+}
+
+double ParseDouble(std::string_view text) {
   size_t at = 0;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
   const size_t mantissa = at;
   at = SkipDigits(text, at);
+  const size_t integer_end = at;
   if (at < text.size() && text[at] == '.') at = SkipDigits(text, at + 1);
-  if (at == mantissa || (at == mantissa + 1 && text[mantissa] == '.')) return 0.0f;
-  bool negative_exponent = false;
+  if (at == mantissa || (at == mantissa + 1 && text[mantissa] == '.')) return 0.0;
+  const size_t mantissa_end = at;
+  int64_t exponent = 0;
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    size_t exponent = at + 1;
-    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-      negative_exponent = text[exponent++] == '-';
-    const size_t end = SkipDigits(text, exponent);
-    if (end > exponent) at = end;
-    else negative_exponent = false;
+    size_t digits = at + 1;
+    const bool negative = digits < text.size() && text[digits] == '-';
+    if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
+    const size_t end = SkipDigits(text, digits);
+    if (end > digits) {
+      for (size_t i = digits; i < end && exponent < 100000; ++i) exponent = exponent * 10 + (text[i] - '0');
+      if (negative) exponent = -exponent;
+      at = end;
+    }
   }
   // from_chars takes no "+"; it is skipped, the digits are the same.
   const size_t first = text[0] == '+' ? 1 : 0;
   double value = 0;
   const std::from_chars_result result = std::from_chars(text.data() + first, text.data() + at, value);
+  if (result.ec != std::errc::result_out_of_range) return value;
+  // Out of range: the magnitude, not the exponent's sign, says which way.
+  const bool huge = DecimalOrder(text, mantissa, integer_end, mantissa_end, exponent) > 0;
+  const double limit = huge ? std::numeric_limits<double>::infinity() : 0.0;
+  return text[0] == '-' ? -limit : limit;
+}
+
+float ParseReal(std::string_view text) { return NarrowToReal(ParseDouble(text)); }
+
+float NarrowToReal(double value) {
   // A value beyond the 32-bit real keeps its sign at the largest magnitude, so
-  // that no later cut to an integer meets an infinity; one too small is 0.
-  constexpr float kMax = std::numeric_limits<float>::max();
-  if (result.ec == std::errc::result_out_of_range) {
-    if (negative_exponent) return 0.0f;
-    return text[0] == '-' ? -kMax : kMax;
-  }
-  if (value > kMax) return kMax;
-  if (value < -kMax) return -kMax;
+  // that no later cut to an integer meets an infinity.
+  constexpr double kMax = std::numeric_limits<float>::max();
+  if (value > kMax) return std::numeric_limits<float>::max();
+  if (value < -kMax) return -std::numeric_limits<float>::max();
   return static_cast<float>(value);
 }
 

@@ -14,8 +14,17 @@ struct Project;
 int32_t ParseInteger(std::string_view text);
 
 // Optional sign, digits, optional fraction and exponent, stopping at the
-// first character that does not fit; read as a double and kept as a 32-bit real.
+// first character that does not fit; read as a double and kept as a 32-bit real
+// (NarrowToReal).
 float ParseReal(std::string_view text);
+
+// The same number as a double, before it is kept as a 32-bit real: for fields
+// that scale the written value first. Out of range it is an infinity or 0.
+double ParseDouble(std::string_view text);
+
+// A double kept as a 32-bit real; beyond the largest real it keeps its sign at
+// the largest magnitude.
+float NarrowToReal(double value);
 
 // A real cut toward zero into an integer field, held inside the field's range.
 int32_t CutToInteger(float value);

@@ -1,8 +1,10 @@
 #include "script/setting_statements.h"
 
 #include <array>
+#include <string>
 
 #include "model/project.h"
+#include "script/instance.h"
 #include "script/lexical.h"
 #include "script/numbers.h"
 #include "script/references.h"
@@ -39,8 +41,9 @@ bool ReadDigital(const Project& project, std::string_view text, Link& field) {
 }  // namespace
 
 bool ParseUdsRequest(Project& project, int32_t n, std::string_view value) {
-  if (n > static_cast<int32_t>(project.logic.uds.size())) return false;
-  RequestBlock& request = project.logic.uds[static_cast<size_t>(n - 1)];
+  RequestBlock* record = Instance(project, project.logic.uds, n, "UDS_REQUEST");
+  if (!record) return false;
+  RequestBlock& request = *record;
   request = RequestBlock{};
   request.id = 0x7E0;
   request.service = 0x22;
@@ -61,12 +64,15 @@ bool ParseUdsRequest(Project& project, int32_t n, std::string_view value) {
   if (!read) return false;
   // Counted before the instance test, so that UDS_REQUEST.6 to .10 count too.
   if (project.logic.uds_count < 255) ++project.logic.uds_count;
-  return static_cast<size_t>(n) <= kUdsStatements;
+  if (static_cast<size_t>(n) <= kUdsStatements) return true;
+  project.parser_message = "UDS_REQUEST takes instances 1 to " + std::to_string(kUdsStatements);
+  return false;
 }
 
 bool ParseCheckVariable(Project& project, int32_t n, std::string_view value) {
-  if (n > static_cast<int32_t>(project.logic.check_variable.size())) return false;
-  CheckVariableBlock& block = project.logic.check_variable[static_cast<size_t>(n - 1)];
+  CheckVariableBlock* record = Instance(project, project.logic.check_variable, n, "CHECK_VARIABLE");
+  if (!record) return false;
+  CheckVariableBlock& block = *record;
   block = CheckVariableBlock{};
   block.multiplier = 1;
   block.divider = 1;

@@ -176,6 +176,15 @@ TEST_F(MathExpression, TreesShareTheRegistryAndReadInputsWhenEvaluated) {
   EXPECT_EQ(Evaluate(second), 11.0f);
 }
 
+// Inner results keep extended precision; only the value is kept as a 32-bit real.
+TEST_F(MathExpression, EvaluatesInExtendedPrecision) {
+  EXPECT_EQ(EvaluateExpression(*project, ParseExpression(*project, "16777216+1-16777216").root), 1.0);
+  if (std::numeric_limits<long double>::digits <= std::numeric_limits<double>::digits)
+    GTEST_SKIP() << "long double is no wider than double on this machine";
+  // 1e16 as a 32-bit real is 10000000272564224; one more needs 54 bits.
+  EXPECT_EQ(EvaluateExpression(*project, ParseExpression(*project, "10000000000000000+1-10000000000000000").root), 1.0);
+}
+
 TEST_F(MathExpression, ExpressionBeyondTheRegistryIsRejectedAndLeavesItAsItWas) {
   for (int i = 0; i < 66; ++i) ASSERT_NE(ParseExpression(*project, "1+2").root, kNoNode) << i;
   ASSERT_EQ(project->expressions.count, 198);

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{{"CAN1_CHANNEL.1=DATA_TYPE:U64"}, 1, "", nullptr},
         StatementCase{{"CAN1_CHANNEL.1=COLOUR:1"}, 1, "", nullptr},
         StatementCase{{"CAN1_CHANNEL.200=STD_ID:1"}, 0, "", nullptr},
-        StatementCase{{"CAN1_CHANNEL.201=STD_ID:1"}, 1, "", nullptr},
+        StatementCase{{"CAN1_CHANNEL.201=STD_ID:1"}, 1, "CAN1_CHANNEL has 200 instances", nullptr},
         StatementCase{{"CAN1_CHANNEL.5=STD_ID:1", "CAN2_CHANNEL.12=STD_ID:1", "CAN1_CHANNEL.3=STD_ID:1"}, 0, "",
                       [](const Project& p) { EXPECT_EQ(p.can.highest_channel, 12); }},
         // Declared twice: the new values replace the old and the message asks.
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{{"CAN1_OUT.1=STD_ID:1", "CAN1_OUT.1=STD_ID:2"}, 0, "Элемент уже был объявлен",
                       [](const Project& p) { EXPECT_EQ(Out(p, 1, 1).id, 2u); }},
         StatementCase{{"CAN1_OUT.30=STD_ID:1"}, 0, "", nullptr},
-        StatementCase{{"CAN1_OUT.31=STD_ID:1"}, 1, "", nullptr},
+        StatementCase{{"CAN1_OUT.31=STD_ID:1"}, 1, "CAN1_OUT has 30 instances", nullptr},
         StatementCase{{"@x=CAN1_OUT.1=STD_ID:1"}, 0, "", [](const Project& p) { EXPECT_TRUE(p.names.empty()); }}));
 
 TEST(CanOut, NinthSignalIsRejected) {

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{{"COLOR_PALETTE.1=FFFF0000"}, 1, "", nullptr},
         StatementCase{{"COLOR_PALETTE.1=0xFF00FF0"}, 1, "", nullptr},
         StatementCase{{"COLOR_PALETTE.100=0xFF00FF00"}, 0, "", nullptr},
-        StatementCase{{"COLOR_PALETTE.101=0xFF00FF00"}, 1, "",
+        StatementCase{{"COLOR_PALETTE.101=0xFF00FF00"}, 1, "COLOR_PALETTE has 100 instances",
                       [](const Project& p) { EXPECT_EQ(p.palette.count, 0u); }}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{{"BRIGHTNESS=NOPE"}, 1, "", nullptr},
         StatementCase{{"AUX.2=DI.3"}, 0, "",
                       [](const Project& p) { EXPECT_EQ(p.device.aux[1], (Link{RowOf("DI"), 3})); }},
-        StatementCase{{"AUX.3=DI.3"}, 1, "", nullptr},
+        StatementCase{{"AUX.3=DI.3"}, 1, "AUX has 2 instances", nullptr},
         StatementCase{{"AUX.1=ADC.1"}, 1, "", nullptr}));
 
 TEST(LedStatement, ListHoldsTwoHundredAndFiftyEntries) {

@@ -350,7 +350,10 @@ INSTANTIATE_TEST_SUITE_P(Values, FilterFields,
                          testing::Values(FilterCase{"FILTER.1=INPUT:ADC.1|STEP_PER_S:100", 0.1f, kLinkHi},
                                          FilterCase{"FILTER.1=STEP_PER_MS:0.25|ENABLE:DI.1", 0.25f, Ref("DI", 1)},
                                          FilterCase{"FILTER.1=STEP_PER_S:100|STEP_PER_MS:3", 3.0f, kLinkHi},
-                                         FilterCase{"FILTER.1=TYPE:F1", 0.0f, kLinkHi}));
+                                         FilterCase{"FILTER.1=TYPE:F1", 0.0f, kLinkHi},
+                                         // Scaled as written, then kept as a 32-bit real.
+                                         FilterCase{"FILTER.1=STEP_PER_S:0.1", static_cast<float>(0.1 * 0.001), kLinkHi},
+                                         FilterCase{"FILTER.1=STEP_PER_S:1e40", 1e37f, kLinkHi}));
 
 TEST_F(LogicStatements, MathStoresItsCompiledExpression) {
   *project->Analogue(Ref("ADC", 1)) = 1.5f;

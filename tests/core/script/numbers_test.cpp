@@ -35,6 +35,23 @@ TEST(ParseReal, ReadsSignFractionAndExponent) {
   for (const auto& c : cases) EXPECT_EQ(ParseReal(c.text), c.value) << c.text;
 }
 
+TEST(ParseReal, OutOfRangeGoesByMagnitudeNotByTheExponentsSign) {
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  const std::string huge = "1" + std::string(400, '0');
+  EXPECT_EQ(ParseReal(tiny), 0.0f);
+  EXPECT_EQ(ParseReal(tiny + "e5"), 0.0f);
+  EXPECT_EQ(ParseReal("-" + tiny), 0.0f);
+  EXPECT_EQ(ParseReal(huge + "e-1"), FLT_MAX);
+  EXPECT_EQ(ParseReal("-" + huge), -FLT_MAX);
+  EXPECT_EQ(ParseReal("0." + std::string(500, '0')), 0.0f);
+}
+
+TEST(ParseDouble, KeepsWhatAFieldScalesBeforeItBecomesAReal) {
+  EXPECT_EQ(NarrowToReal(ParseDouble("1e40") * 0.001), 1e37f);
+  EXPECT_EQ(NarrowToReal(ParseDouble("0.1") * 0.001), static_cast<float>(0.1 * 0.001));
+  EXPECT_EQ(NarrowToReal(ParseDouble("1e400")), FLT_MAX);
+}
+
 TEST(ParseHexOrDecimal, HexPrefixOrInteger) {
   const struct {
     const char* text;

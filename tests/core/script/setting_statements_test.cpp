@@ -46,12 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         StatementCase{{"UDS_REQUEST.1=PID:0x21"}, 1, "", nullptr},
         // Read into its record and counted, then refused for its number.
-        StatementCase{{"UDS_REQUEST.6=PID:0x2105"}, 1, "",
+        StatementCase{{"UDS_REQUEST.6=PID:0x2105"}, 1, "UDS_REQUEST takes instances 1 to 5",
                       [](const Project& p) {
                         EXPECT_EQ(p.logic.uds[5].pid, 0x2105u);
                         EXPECT_EQ(p.logic.uds_count, 1);
                       }},
-        StatementCase{{"UDS_REQUEST.11=PID:0x2105"}, 1, "", [](const Project& p) { EXPECT_EQ(p.logic.uds_count, 0); }},
+        StatementCase{{"UDS_REQUEST.11=PID:0x2105"}, 1, "UDS_REQUEST has 10 instances", [](const Project& p) { EXPECT_EQ(p.logic.uds_count, 0); }},
         StatementCase{{"KWP_REQUEST.1=PID:0x2105"}, 1, "", nullptr},
         StatementCase{{"UDS_REQUEST.1=ENABLE:ADC.1"}, 1, "", nullptr},
         StatementCase{{"CHECK_VARIABLE.1=INPUT:UDS_REQUEST.2|BYTE_ORDER:LS|START_POS:2|DATA_TYPE:S16|"
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{{"CHECK_VARIABLE.1=INPUT:UDS_REQUEST"}, 1, "", nullptr},
         StatementCase{{"CHECK_VARIABLE.1=DATA_TYPE:BIT"}, 1, "", nullptr},
         StatementCase{{"CHECK_VARIABLE.10=INPUT:BMW_REQUEST.5"}, 0, "", nullptr},
-        StatementCase{{"CHECK_VARIABLE.11=INPUT:BMW_REQUEST.5"}, 1, "", nullptr},
+        StatementCase{{"CHECK_VARIABLE.11=INPUT:BMW_REQUEST.5"}, 1, "CHECK_VARIABLE has 10 instances", nullptr},
         StatementCase{{"@v=CHECK_VARIABLE.3=INPUT:KWP_REQUEST"}, 0, "",
                       [](const Project& p) {
                         EXPECT_EQ(ResolveAnalogue(p, "@v"), (Link{RowOf("CHECK_VARIABLE"), 3}));
