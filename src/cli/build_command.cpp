@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "command_support.h"
 #include "commands.h"
 #include "emulation/build.h"
 #include "model/project.h"
@@ -25,7 +26,7 @@ int RunBuild(const std::vector<std::string>& args) {
   if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
     return UsageError(kBuildCommand, "expects exactly one SCRIPT");
   const std::string& script = args[0];
-  auto project = std::make_unique<Project>();
+  std::unique_ptr<Project> project = NewProject();
   const OpenResult opened = OpenProject(*project, script);
   const BuildResult result = Build(*project);
   std::printf("%s\n", result.status.c_str());

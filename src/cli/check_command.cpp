@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "command_support.h"
 #include "commands.h"
 #include "model/project.h"
 #include "script/open_project.h"
@@ -38,7 +39,7 @@ int RunCheck(const std::vector<std::string>& args) {
   if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
     return UsageError(kCheckCommand, "expects exactly one SCRIPT");
   const std::string& script = args[0];
-  auto project = std::make_unique<Project>();
+  std::unique_ptr<Project> project = NewProject();
   const OpenResult result = OpenProject(*project, script);
   for (const std::string& line : project->log.Lines()) PrintLogLine(line, stdout);
   if (result.code != kLoadOk) PrintFailure(script, result.report);

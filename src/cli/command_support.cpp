@@ -8,6 +8,25 @@
 #include "script/open_project.h"
 
 namespace velk::cli {
+namespace {
+
+class StderrNotifier : public Notifier {
+ public:
+  void Inform(std::string_view text) override {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+  }
+};
+
+StderrNotifier stderr_notifier;
+
+}  // namespace
+
+std::unique_ptr<Project> NewProject() {
+  auto project = std::make_unique<Project>();
+  project->notifier = &stderr_notifier;
+  return project;
+}
 
 bool ParseBusOption(const std::string& text, size_t& bus) {
   if (text != "1" && text != "2") return false;
@@ -21,7 +40,7 @@ std::unique_ptr<Project> OpenScriptForText(const std::string& script) {
     std::fprintf(stderr, "%s: нет файла\n", script.c_str());
     return nullptr;
   }
-  auto project = std::make_unique<Project>();
+  std::unique_ptr<Project> project = NewProject();
   OpenProject(*project, script);
   return project;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "command_support.h"
 #include "commands.h"
 #include "model/project.h"
 #include "script/open_project.h"
@@ -42,7 +43,7 @@ int RunSave(const std::vector<std::string>& args) {
   }
   if (script.empty()) return UsageError(kSaveCommand, "expects one SCRIPT");
 
-  auto project = std::make_unique<Project>();
+  std::unique_ptr<Project> project = NewProject();
   const OpenResult result = OpenProject(*project, script);
   for (const std::string& line : project->log.Lines()) PrintLogLine(line, stderr);
   if (!out.empty()) {

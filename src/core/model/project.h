@@ -14,6 +14,7 @@
 #include "model/libraries.h"
 #include "model/link.h"
 #include "model/log.h"
+#include "model/notifier.h"
 #include "model/logic_tables.h"
 #include "model/package_list.h"
 
@@ -107,6 +108,7 @@ struct Project {
   bool logic_valid = false;
   bool can_output = false;
   Log log;
+  Notifier* notifier = nullptr;  // message boxes; none in tests that do not look
 
   Page_Def& Page(int number) { return pages[static_cast<size_t>(number - 1)]; }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "assets/font_assets.h"
+#include "assets/image_assets.h"
 #include "model/project.h"
 #include "script/instance.h"
 #include "script/lexical.h"
@@ -45,6 +47,23 @@ bool ReadLedChannel(const Project& project, std::string_view text, Link& source,
 }
 
 }  // namespace
+
+bool ParseImageLoad(Project& project, int32_t n, std::string_view value) {
+  std::shared_ptr<const DeviceImage>* slot = Instance(project, project.images.slots, n, "IMAGE_LOAD");
+  if (!slot) return false;
+  // An unusable file leaves the slot empty; the statement stands.
+  *slot = LoadImageAsset(project, value);
+  return true;
+}
+
+bool ParseFontLoad(Project& project, int32_t n, std::string_view value) {
+  std::shared_ptr<const DeviceFont>* slot = Instance(project, project.fonts.slots, n, "FONT_LOAD");
+  if (!slot) return false;
+  *slot = LoadFontAsset(project, value);
+  if (*slot) return true;
+  if (project.notifier) project.notifier->Inform("Не найден шрифт:   " + std::string(value));
+  return false;
+}
 
 bool ParseColorPalette(Project& project, int32_t n, std::string_view value) {
   Palette& palette = project.palette;

@@ -7,6 +7,11 @@ namespace velk {
 
 struct Project;
 
+// The library statements: IMAGE_LOAD and FONT_LOAD load their files from the
+// project folder.
+bool ParseImageLoad(Project& project, int32_t n, std::string_view value);
+bool ParseFontLoad(Project& project, int32_t n, std::string_view value);
+
 // The palette, LED and AUX statements (indexed).
 bool ParseColorPalette(Project& project, int32_t n, std::string_view value);
 bool ParseLed(Project& project, int32_t n, std::string_view value);

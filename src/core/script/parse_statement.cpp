@@ -75,8 +75,8 @@ constexpr std::array<UnindexedStatement, 17> kUnindexedStatements = {{
 }};
 
 constexpr std::array<IndexedStatement, 25> kIndexedStatements = {{
-    {"IMAGE_LOAD", nullptr, std::nullopt, {}},
-    {"FONT_LOAD", nullptr, std::nullopt, {}},
+    {"IMAGE_LOAD", ParseImageLoad, std::nullopt, {}},
+    {"FONT_LOAD", ParseFontLoad, std::nullopt, {}},
     {"COLOR_PALETTE", ParseColorPalette, std::nullopt, {}},
     {"LED", ParseLed, std::nullopt, {}},
     {"AUX", ParseAux, std::nullopt, {}},
