@@ -19,6 +19,7 @@ struct Command {
 int RunCheck(const std::vector<std::string>& args);
 int RunSave(const std::vector<std::string>& args);
 int RunBuild(const std::vector<std::string>& args);
+int RunRun(const std::vector<std::string>& args);
 int RunDbc(const std::vector<std::string>& args);
 int RunCanlist(const std::vector<std::string>& args);
 int RunLogger(const std::vector<std::string>& args);
@@ -33,6 +34,7 @@ void PrintLogLine(const std::string& line, std::FILE* out);
 extern const Command kCheckCommand;
 extern const Command kSaveCommand;
 extern const Command kBuildCommand;
+extern const Command kRunCommand;
 extern const Command kDbcCommand;
 extern const Command kCanlistCommand;
 extern const Command kLoggerCommand;

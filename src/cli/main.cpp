@@ -10,7 +10,7 @@
 namespace velk::cli {
 namespace {
 
-const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kSaveCommand, &kDbcCommand,
+const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kRunCommand, &kSaveCommand, &kDbcCommand,
                                      &kCanlistCommand, &kLoggerCommand};
 
 void PrintHelp(std::FILE* out) {

@@ -95,6 +95,12 @@ std::optional<CanFrame> Frame(std::string_view text, std::string& why) {
 
 }  // namespace
 
+bool ParseFrameText(std::string_view text, CanFrame& frame, std::string& why) {
+  const std::optional<CanFrame> parsed = Frame(text, why);
+  if (parsed) frame = *parsed;
+  return parsed.has_value();
+}
+
 CandumpLog ReadCandump(std::string_view text) {
   CandumpLog log;
   std::optional<int64_t> first;
