@@ -124,10 +124,11 @@ std::optional<Ratio> NearestRatio(double target) {
 std::string_view SetFrameIdCheck(const DbcDatabase& dbc, const DbcSignal& s, CanChannel& c) {
   const DbcSignal* multiplexor = nullptr;
   for (const DbcSignal& other : dbc.signals) {
-    if (other.message == s.message && other.multiplexor) {
-      multiplexor = &other;
-      break;
-    }
+    if (other.message != s.message) continue;
+    // With a multiplexor inside a multiplexed group, which one selects this
+    // signal is told only by SG_MUL_VAL_ lines, which are not read.
+    if (other.nested_multiplexor) return "under nested multiplexing, which is not decoded";
+    if (other.multiplexor && !multiplexor) multiplexor = &other;
   }
   if (!multiplexor) return "multiplexed, but its message has no multiplexor";
   const int bits = multiplexor->length;

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <sstream>
 #include <string_view>
+#include "script/numbers.h"
 
 namespace velk {
 namespace {
@@ -19,6 +20,7 @@ constexpr std::string_view kPseudoMessage = "VECTOR__INDEPENDENT_SIG_MSG";
 constexpr uint32_t kPseudoMessageId = 0xC0000000;
 // DBC files mark an extended identifier by setting bit 31 of the written number.
 constexpr uint32_t kExtendedBit = 0x80000000;
+constexpr uint32_t kExtendedIdMask = 0x1FFFFFFF;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -182,6 +184,7 @@ void SplitSignalName(std::string_view field, DbcSignal& signal) {
   const std::string_view marker = TrimLeadingBlanks(field.substr(blank));
   signal.multiplexor = marker == "M";
   signal.multiplexed = !signal.multiplexor && marker.starts_with('m');
+  signal.nested_multiplexor = signal.multiplexed && marker.size() > 1 && marker.back() == 'M';
   if (signal.multiplexed) signal.multiplexer_value = MultiplexerValue(marker);
 }
 
@@ -214,7 +217,10 @@ class DbcReader {
       return;
     }
     const bool extended = line.find("EXT") != std::string_view::npos || (id & kExtendedBit) != 0;
-    database_.messages.push_back(DbcMessage{id & ~kExtendedBit, extended, std::string(name), static_cast<uint8_t>(f.dlc)});
+    // An extended identifier has 29 bits; the bits above them (bit 31 marks
+    // it extended) are no part of it, and no frame could match them.
+    database_.messages.push_back(
+        DbcMessage{extended ? id & kExtendedIdMask : id, extended, std::string(name), static_cast<uint8_t>(f.dlc)});
     current_ = database_.messages.size() - 1;
     if (f.dlc > 0) message_seen_ = true;
   }
@@ -249,8 +255,8 @@ class DbcReader {
     signal.sign = f.order_and_sign.size() > 1 ? f.order_and_sign[1] : '\0';
     signal.scale = f.scale;
     signal.offset = f.offset;
-    signal.minimum = static_cast<float>(f.minimum);
-    signal.maximum = static_cast<float>(f.maximum);
+    signal.minimum = NarrowToReal(f.minimum);
+    signal.maximum = NarrowToReal(f.maximum);
     signal.unit = std::move(f.unit);
     signal.receiver = std::move(f.receiver);
     database_.signals.push_back(std::move(signal));

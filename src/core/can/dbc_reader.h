@@ -35,6 +35,7 @@ struct DbcSignal {
   std::string receiver;  // up to 99 bytes, unused
   bool multiplexor = false;   // marked " M"
   bool multiplexed = false;   // marked " mN"
+  bool nested_multiplexor = false;  // marked " mNM": a multiplexor that is itself multiplexed
   uint32_t multiplexer_value = 0;
 };
 

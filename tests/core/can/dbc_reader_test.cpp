@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -120,6 +122,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "BO 1 std M 64\nSG M/1 A 300|8@1+ (1,0) [0|0] '' \n",
                  "Error: Invalid SG_ format in line: SG_ B : 0|70000@1+ (1,0)\n"}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+TEST(DbcRead, ExtendedIdentifiersKeepTwentyNineBitsAndHugeLimitsStayReal) {
+  std::string diagnostics;
+  const DbcDatabase dbc = Read("BO_ 3221225473 Odd: 8 X\n SG_ S : 0|8@1+ (1,0) [-1e300|1e300] \"\" X\n", diagnostics);
+  ASSERT_EQ(dbc.messages.size(), 1u);
+  EXPECT_TRUE(dbc.messages[0].extended);
+  EXPECT_EQ(dbc.messages[0].id, 0x00000001u);
+  ASSERT_EQ(dbc.signals.size(), 1u);
+  EXPECT_EQ(dbc.signals[0].maximum, std::numeric_limits<float>::max());
+  EXPECT_EQ(dbc.signals[0].minimum, -std::numeric_limits<float>::max());
+}
 
 TEST(DbcReadBound, KeepsAtMostAThousandSignals) {
   std::string text = "BO_ 1 First: 8 X\n";
