@@ -23,6 +23,7 @@ int RunRun(const std::vector<std::string>& args);
 int RunDbc(const std::vector<std::string>& args);
 int RunCanlist(const std::vector<std::string>& args);
 int RunLogger(const std::vector<std::string>& args);
+int RunPackage(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
@@ -38,5 +39,6 @@ extern const Command kRunCommand;
 extern const Command kDbcCommand;
 extern const Command kCanlistCommand;
 extern const Command kLoggerCommand;
+extern const Command kPackageCommand;
 
 }  // namespace velk::cli
