@@ -10,8 +10,8 @@
 namespace velk::cli {
 namespace {
 
-const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kSaveCommand, &kDbcCommand,
-                                     &kCanlistCommand, &kLoggerCommand};
+const Command* const kCommands[] = {&kCheckCommand,   &kBuildCommand,  &kSaveCommand, &kRenderCommand,
+                                     &kDbcCommand,     &kCanlistCommand, &kLoggerCommand};
 
 void PrintHelp(std::FILE* out) {
   std::fputs("usage: velk COMMAND [OPTIONS] ...\n\nCommands:\n", out);
