@@ -24,6 +24,7 @@ int RunDbc(const std::vector<std::string>& args);
 int RunCanlist(const std::vector<std::string>& args);
 int RunLogger(const std::vector<std::string>& args);
 int RunPackage(const std::vector<std::string>& args);
+int RunRender(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
@@ -40,5 +41,6 @@ extern const Command kDbcCommand;
 extern const Command kCanlistCommand;
 extern const Command kLoggerCommand;
 extern const Command kPackageCommand;
+extern const Command kRenderCommand;
 
 }  // namespace velk::cli

@@ -10,7 +10,7 @@
 namespace velk::cli {
 namespace {
 
-const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kRunCommand, &kSaveCommand,
+const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kRunCommand, &kRenderCommand, &kSaveCommand,
                                      &kPackageCommand, &kDbcCommand, &kCanlistCommand, &kLoggerCommand};
 
 void PrintHelp(std::FILE* out) {

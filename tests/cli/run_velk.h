@@ -16,9 +16,11 @@ struct VelkRun {
 
 // Runs the velk binary with a shell-quoted argument string; stderr goes to a
 // file so that both streams can be compared whole.
-inline VelkRun RunVelk(const std::string& arguments, const std::string& err_file) {
+// With `folder`, the binary runs in that working folder.
+inline VelkRun RunVelk(const std::string& arguments, const std::string& err_file, const std::string& folder = "") {
   VelkRun run;
-  const std::string command = std::string("'") + VELK_BINARY + "' " + arguments + " 2>'" + err_file + "'";
+  const std::string in_folder = folder.empty() ? std::string() : "cd '" + folder + "' && ";
+  const std::string command = in_folder + "'" + VELK_BINARY + "' " + arguments + " 2>'" + err_file + "'";
   std::FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 4096> buffer;
