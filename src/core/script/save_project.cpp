@@ -1,59 +1,15 @@
 #include "script/save_project.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include "model/project.h"
+#include "script/write_file.h"
 #include "script/writer.h"
 
 namespace velk {
-namespace {
-
-bool WriteAll(int descriptor, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t written = write(descriptor, text.data() + done, text.size() - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    done += static_cast<size_t>(written);
-  }
-  return true;
-}
-
-}  // namespace
 
 bool WriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines, std::string& error) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  // The temporary file sits beside the target so that the rename stays on
-  // one file system and replaces the target in one step. It is made as any
-  // new file is (the umask applies), then takes the mode of the file it replaces.
-  const std::string temporary = path + ".saving-" + std::to_string(getpid());
-  const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (descriptor < 0) {
-    error = "cannot create " + temporary + ": " + std::strerror(errno);
-    return false;
-  }
-  struct stat target {};
-  if (stat(path.c_str(), &target) == 0) fchmod(descriptor, target.st_mode & 07777);
-  const bool written = WriteAll(descriptor, text) && fsync(descriptor) == 0;
-  const int write_error = errno;
-  if (close(descriptor) != 0 || !written) {
-    error = "cannot write " + path + ": " + std::strerror(written ? errno : write_error);
-    unlink(temporary.c_str());
-    return false;
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = "cannot replace " + path + ": " + std::strerror(errno);
-    unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  return WriteFileAtomically(path, text, error);
 }
 
 bool SaveProject(Project& project, const std::string& path, std::string& error) {
