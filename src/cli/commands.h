@@ -22,6 +22,7 @@ int RunBuild(const std::vector<std::string>& args);
 int RunDbc(const std::vector<std::string>& args);
 int RunCanlist(const std::vector<std::string>& args);
 int RunLogger(const std::vector<std::string>& args);
+int RunFontgen(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
@@ -36,5 +37,6 @@ extern const Command kBuildCommand;
 extern const Command kDbcCommand;
 extern const Command kCanlistCommand;
 extern const Command kLoggerCommand;
+extern const Command kFontgenCommand;
 
 }  // namespace velk::cli

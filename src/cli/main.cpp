@@ -11,7 +11,7 @@ namespace velk::cli {
 namespace {
 
 const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kSaveCommand, &kDbcCommand,
-                                     &kCanlistCommand, &kLoggerCommand};
+                                     &kCanlistCommand, &kLoggerCommand, &kFontgenCommand};
 
 void PrintHelp(std::FILE* out) {
   std::fputs("usage: velk COMMAND [OPTIONS] ...\n\nCommands:\n", out);
