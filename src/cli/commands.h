@@ -25,6 +25,7 @@ int RunCanlist(const std::vector<std::string>& args);
 int RunLogger(const std::vector<std::string>& args);
 int RunPackage(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
+int RunFontgen(const std::vector<std::string>& args);
 
 // Prints "velk NAME: message" and the usage line to stderr; returns kUsageError.
 int UsageError(const Command& command, const std::string& message);
@@ -42,5 +43,6 @@ extern const Command kCanlistCommand;
 extern const Command kLoggerCommand;
 extern const Command kPackageCommand;
 extern const Command kRenderCommand;
+extern const Command kFontgenCommand;
 
 }  // namespace velk::cli

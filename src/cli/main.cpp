@@ -11,7 +11,8 @@ namespace velk::cli {
 namespace {
 
 const Command* const kCommands[] = {&kCheckCommand, &kBuildCommand, &kRunCommand, &kRenderCommand, &kSaveCommand,
-                                     &kPackageCommand, &kDbcCommand, &kCanlistCommand, &kLoggerCommand};
+                                     &kPackageCommand, &kFontgenCommand, &kDbcCommand, &kCanlistCommand,
+                                     &kLoggerCommand};
 
 void PrintHelp(std::FILE* out) {
   std::fputs("usage: velk COMMAND [OPTIONS] ...\n\nCommands:\n", out);
