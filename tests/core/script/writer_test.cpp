@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "model/project.h"
@@ -166,6 +167,35 @@ TEST(WriteScript, RoundTripIsAFixedPoint) {
   EXPECT_EQ(std::get<BarSParams>(second->Page(1).elements[3].params).first_angle, -150.0f);
   EXPECT_EQ(std::get<BarSParams>(second->Page(1).elements[4].params).first_angle, -10.0f);
   EXPECT_EQ(std::get<ArrowParams>(second->Page(1).elements[2].params).colour, 0);
+}
+
+}  // namespace
+}  // namespace velk
+
+namespace velk {
+namespace {
+
+// Every fixture script of the project: opened, written, opened again and
+// written again, it gives the same text twice.
+TEST(WriteScript, EveryFixtureScriptIsAFixedPointOfTheWriter) {
+  size_t scripts = 0;
+  for (const auto& file : std::filesystem::recursive_directory_iterator(VELK_TEST_DATA)) {
+    if (file.path().extension() != ".txt") continue;
+    ++scripts;
+    auto first = std::make_unique<Project>();
+    OpenProject(*first, file.path().string());
+    Lines once;
+    WriteScript(*first, once);
+    test::TempFolder folder;
+    std::string text;
+    for (const std::string& line : once) text += line + "\r\n";
+    auto second = std::make_unique<Project>();
+    OpenProject(*second, folder.Write("scr.txt", text));
+    Lines twice;
+    WriteScript(*second, twice);
+    EXPECT_EQ(once, twice) << file.path();
+  }
+  EXPECT_GT(scripts, 0u) << "no fixture script under " << VELK_TEST_DATA;
 }
 
 }  // namespace
