@@ -21,7 +21,8 @@ const Command kSaveCommand = {
     "\n"
     "Opens SCRIPT as the program's Open does, then writes the project with the\n"
     "script writer (CR LF line ends) to OUT, replacing it only when the whole\n"
-    "text was written, or to stdout. The log of the load goes to stderr.\n"
+    "text was written, or to stdout. The log of the load goes to stderr. A\n"
+    "script that does not load is written to stdout only, never over OUT.\n"
     "The exit status is the loader's result code (see 'velk check --help'),\n"
     "or 74 when OUT could not be written.\n",
     RunSave};
@@ -47,6 +48,12 @@ int RunSave(const std::vector<std::string>& args) {
   const OpenResult result = OpenProject(*project, script);
   for (const std::string& line : project->log.Lines()) PrintLogLine(line, stderr);
   if (!out.empty()) {
+    // A load that stopped early holds only part of the script: writing it
+    // over a file (the script itself, perhaps) would lose the rest.
+    if (result.code != 0) {
+      std::fprintf(stderr, "velk save: %s did not load; %s is left as it was\n", script.c_str(), out.c_str());
+      return result.code;
+    }
     std::string error;
     if (SaveProject(*project, out, error)) return result.code;
     std::fprintf(stderr, "velk save: %s\n", error.c_str());

@@ -41,6 +41,14 @@ TEST(VelkSave, WritesToOutAndKeepsTheLoadersCode) {
   const test::VelkRun failed = test::RunVelk("save '" + broken + "'", folder.Path("err"));
   EXPECT_EQ(failed.status, 4);
   EXPECT_NE(failed.out.find("\r\nRECTANGLE=PAGE:1|"), std::string::npos);  // what was read is written
+
+  // Over a file, a script that did not load is never written: the file stays.
+  const test::VelkRun refused =
+      test::RunVelk("save '" + broken + "' -o '" + broken + "'", folder.Path("err"));
+  EXPECT_EQ(refused.status, 4);
+  EXPECT_NE(refused.err.find("is left as it was"), std::string::npos);
+  std::ifstream kept(broken, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "RECTANGLE=W:1;\nFOO=1;\nEND;\n");
 }
 
 TEST(VelkSave, UnwritableOutAndUsageErrors) {

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "emulation/draw_arithmetic.h"
+#include "script/numbers.h"
 
 namespace velk {
 namespace {
@@ -44,7 +45,7 @@ bool AppendNumeric(std::string& text, uint8_t dps, float value) {
 bool DigtText(uint8_t format, uint8_t dps, float value, std::string& text) {
   text.clear();
   if (format == kDigtNumeric) return AppendNumeric(text, dps, value);
-  const int64_t n = TruncateToInt(value);
+  const int64_t n = CutToInteger(value);
   switch (format) {
     case kDigtHourMinute:
       AppendTwo(text, n / 100);

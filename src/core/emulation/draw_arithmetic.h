@@ -6,18 +6,6 @@
 
 namespace velk {
 
-// A real cut toward zero to a 32-bit integer, as the drawing rules turn every
-// real into a pixel count or position. Beyond the 32-bit range the result is
-// held at its ends and NaN gives 0, so that a degenerate input range (a tiny
-// span, an infinite value) gives a bounded count rather than an undefined
-// conversion.
-inline int32_t TruncateToInt(float value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483648.0f) return std::numeric_limits<int32_t>::max();
-  if (value <= -2147483648.0f) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(value);
-}
-
 // Positions are summed in 64 bits (X + an offset may pass the 32-bit range)
 // and handed to the primitives as int. Pictures are at most 2047 pixels and
 // texts a few million wide, so anything held at 2^30 from the screen stays

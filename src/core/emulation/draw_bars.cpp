@@ -11,6 +11,7 @@
 #include "emulation/element_sources.h"
 #include "emulation/fill_rect.h"
 #include "model/project.h"
+#include "script/numbers.h"
 
 namespace velk {
 namespace {
@@ -39,7 +40,7 @@ void DrawStraightBarS(FrameBuffer& frame, const Struct_gr_element& element, cons
 
 int32_t FilledPixels(int32_t size, float value, float first, float last) {
   const float o = std::fabs(HeldInRange(value, first, last) - first);
-  const int32_t n = TruncateToInt(static_cast<float>(size) / std::fabs(last - first) * o);
+  const int32_t n = CutToInteger(static_cast<float>(size) / std::fabs(last - first) * o);
   return std::clamp(n, 0, std::max(size, 0));
 }
 
@@ -76,7 +77,7 @@ int32_t ThumbTravel(const BarTParams& params, float value) {
   const float k = static_cast<float>(params.length) / span;
   float d = value > params.first_input ? value - params.first_input : 0.0f;
   d = std::min(d, span);
-  return TruncateToInt(k * d);
+  return CutToInteger(k * d);
 }
 
 void DrawBarT(FrameBuffer& frame, const Project& project, const Struct_gr_element& element, const BarTParams& params) {

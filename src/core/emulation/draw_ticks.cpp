@@ -7,6 +7,7 @@
 #include "emulation/element_sources.h"
 #include "emulation/rotate_image.h"
 #include "model/project.h"
+#include "script/numbers.h"
 
 namespace velk {
 namespace {
@@ -43,12 +44,12 @@ void DrawTicks(FrameBuffer& frame, const Project& project, const Struct_gr_eleme
     switch (params.type) {
       case kRow: {
         const float x = offset + static_cast<float>(element.x - half_width);
-        Stamp(frame, project, image, TruncateToInt(x), element.y, colour);
+        Stamp(frame, project, image, CutToInteger(x), element.y, colour);
         break;
       }
       case kColumn: {
         const float y = offset + static_cast<float>(element.y - half_height);
-        Stamp(frame, project, image, element.x, TruncateToInt(y), colour);
+        Stamp(frame, project, image, element.x, CutToInteger(y), colour);
         break;
       }
       case kCircle: {

@@ -3,22 +3,15 @@
 #include <cmath>
 
 #include "model/project.h"
+#include "script/numbers.h"
 
 namespace velk {
 namespace {
 
-// A referenced value cut toward zero to a 32-bit integer, held inside its
-// range, and taken as its bits.
-uint32_t Truncated(float value) {
-  if (std::isnan(value)) return 0;
-  if (value <= -2147483648.0f) return 0x80000000u;
-  if (value >= 2147483648.0f) return 0x7FFFFFFFu;
-  return static_cast<uint32_t>(static_cast<int32_t>(value));
-}
-
 uint32_t Part(const Project& project, Link source, uint32_t constant) {
   const float* value = project.Analogue(source);
-  return value ? Truncated(*value) : constant;
+  // A referenced value is cut toward zero and taken as its bits.
+  return value ? static_cast<uint32_t>(CutToInteger(*value)) : constant;
 }
 
 }  // namespace

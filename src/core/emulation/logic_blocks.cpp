@@ -6,6 +6,7 @@
 #include "emulation/math_expression.h"
 #include "emulation/round_half_away.h"
 #include "model/project.h"
+#include "script/numbers.h"
 
 namespace velk {
 namespace {
@@ -19,14 +20,6 @@ bool On(const uint8_t* flag) { return flag && *flag != 0; }
 // An edge of an edge input: rising is 0 then 1, falling 1 then 0.
 bool Edge(uint8_t previous, uint8_t current, bool falling) {
   return falling ? previous == 1 && current == 0 : previous == 0 && current == 1;
-}
-
-// A real cut toward zero to a 32-bit integer, held inside its range.
-int32_t Truncate(float value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483648.0f) return std::numeric_limits<int32_t>::max();
-  if (value <= -2147483648.0f) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(value);
 }
 
 void EvaluateAnd(const Project& project, GateBlock& gate) {
@@ -83,7 +76,7 @@ void EvaluateCompare(const Project& project, CompareBlock& block) {
 void EvaluateCheckBit(const Project& project, CheckBitBlock& block) {
   const float* input = Value(project, block.input);
   if (!input) return;
-  const auto bits = static_cast<uint32_t>(Truncate(*input));
+  const auto bits = static_cast<uint32_t>(CutToInteger(*input));
   block.output = static_cast<uint8_t>(bits >> (block.bit % 32u) & 1u);
 }
 

@@ -1,6 +1,7 @@
 #include "script/numbers.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 #include "script/references.h"
@@ -107,6 +108,7 @@ float NarrowToReal(double value) {
 }
 
 int32_t CutToInteger(float value) {
+  if (std::isnan(value)) return 0;
   constexpr float kTwoTo31 = 2147483648.0f;
   if (value >= kTwoTo31) return std::numeric_limits<int32_t>::max();
   if (value <= -kTwoTo31) return std::numeric_limits<int32_t>::min();

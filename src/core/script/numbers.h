@@ -26,7 +26,9 @@ double ParseDouble(std::string_view text);
 // the largest magnitude.
 float NarrowToReal(double value);
 
-// A real cut toward zero into an integer field, held inside the field's range.
+// A real cut toward zero to a 32-bit integer, as every real becomes a field,
+// a pixel count or a bit pattern: beyond the range it is held at its ends and
+// NaN gives 0, so that no conversion is left undefined.
 int32_t CutToInteger(float value);
 
 // "0x" and hexadecimal digits (stopping at the first other character) as an

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "model/project.h"
 #include "script/open_project.h"
 #include "script/parse_statement.h"
 #include "script/references.h"
+#include "support/sample_font.h"
 #include "support/temp_folder.h"
 
 namespace velk {
@@ -176,21 +179,25 @@ namespace velk {
 namespace {
 
 // Every fixture script of the project: opened, written, opened again and
-// written again, it gives the same text twice.
+// written again, it gives the same text twice. The fixtures' font is written
+// beside them (their pictures may be missing: IMAGE_LOAD stands without its file).
 TEST(WriteScript, EveryFixtureScriptIsAFixedPointOfTheWriter) {
   size_t scripts = 0;
   for (const auto& file : std::filesystem::recursive_directory_iterator(VELK_TEST_DATA)) {
     if (file.path().extension() != ".txt") continue;
     ++scripts;
+    test::TempFolder folder;
+    folder.Write("sample.fon", test::BuildFont(test::SampleFont()));
+    std::ifstream in(file.path(), std::ios::binary);
+    const std::string script{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     auto first = std::make_unique<Project>();
-    OpenProject(*first, file.path().string());
+    ASSERT_EQ(OpenProject(*first, folder.Write("scr.txt", script)).code, kLoadOk) << file.path();
     Lines once;
     WriteScript(*first, once);
-    test::TempFolder folder;
     std::string text;
     for (const std::string& line : once) text += line + "\r\n";
     auto second = std::make_unique<Project>();
-    OpenProject(*second, folder.Write("scr.txt", text));
+    ASSERT_EQ(OpenProject(*second, folder.Write("again.txt", text)).code, kLoadOk) << file.path();
     Lines twice;
     WriteScript(*second, twice);
     EXPECT_EQ(once, twice) << file.path();
